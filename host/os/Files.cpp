@@ -1,0 +1,194 @@
+#include "host/os/Files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <climits>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace os {
+namespace {
+
+thread_local int lastErrno = 0;
+
+bool Fail() {
+    lastErrno = errno;
+    return false;
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+    std::size_t p = 0, n = 0, starP = std::string_view::npos, starN = 0;
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || (pattern[p] != '*' && same(pattern[p], name[n])))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view path) {
+    std::string native(path);
+    std::replace(native.begin(), native.end(), '\\', '/');
+    return native;
+}
+
+std::string LastError() { return std::strerror(lastErrno); }
+
+File::File(File&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        Close();
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
+File::~File() { Close(); }
+
+File File::CreateAlways(std::string_view path) {
+    int fd = ::open(NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) Fail();
+    return File(fd);
+}
+
+File File::OpenRead(std::string_view path) {
+    int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) Fail();
+    return File(fd);
+}
+
+bool File::Write(const void* data, std::size_t size) {
+    if (fd_ < 0) return false;
+    const char* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        ssize_t done = ::write(fd_, bytes, size);
+        if (done < 0) {
+            if (errno == EINTR) continue;
+            return Fail();
+        }
+        bytes += done;
+        size -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+long File::Read(void* data, std::size_t size) {
+    if (fd_ < 0) return -1;
+    for (;;) {
+        ssize_t done = ::read(fd_, data, size);
+        if (done >= 0) return static_cast<long>(done);
+        if (errno != EINTR) {
+            Fail();
+            return -1;
+        }
+    }
+}
+
+bool File::Sync() { return fd_ >= 0 && (::fsync(fd_) == 0 || Fail()); }
+
+bool File::Close() {
+    if (fd_ < 0) return true;
+    int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0 || Fail();
+}
+
+bool DeleteFile(std::string_view path) {
+    return ::unlink(NativePath(path).c_str()) == 0 || Fail();
+}
+
+bool FileExists(std::string_view path) {
+    struct stat info;
+    return ::stat(NativePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool CreateDirectory(std::string_view path) {
+    std::string native = NativePath(path);
+    while (native.size() > 1 && native.back() == '/') native.pop_back();
+    if (::mkdir(native.c_str(), 0777) == 0) return true;
+    if (errno == EEXIST) {
+        struct stat info;
+        if (::stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return true;
+    }
+    return Fail();
+}
+
+bool ReadWholeFile(std::string_view path, std::string& contents) {
+    File file = File::OpenRead(path);
+    if (!file.IsOpen()) return false;
+    contents.clear();
+    char block[65536];
+    for (;;) {
+        long got = file.Read(block, sizeof block);
+        if (got < 0) return false;
+        if (got == 0) return true;
+        contents.append(block, static_cast<std::size_t>(got));
+    }
+}
+
+bool ReplaceFile(std::string_view path, std::string_view contents) {
+    std::string target = NativePath(path);
+    std::string temporary = target + ".tmp" + std::to_string(::getpid());
+    File file = File::CreateAlways(temporary);
+    bool written = file.IsOpen() && file.Write(contents.data(), contents.size()) && file.Sync() && file.Close();
+    if (written && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
+    Fail();
+    int saved = lastErrno;
+    ::unlink(temporary.c_str());
+    lastErrno = saved;
+    return false;
+}
+
+std::vector<std::string> FindFiles(std::string_view folder, std::string_view pattern) {
+    std::vector<std::string> names;
+    std::string native = NativePath(folder);
+    if (native.empty()) native = ".";
+    DIR* dir = ::opendir(native.c_str());
+    if (!dir) {
+        Fail();
+        return names;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        std::string name = entry->d_name;
+        if (!WildcardMatch(pattern, name)) continue;
+        struct stat info;
+        std::string full = native + "/" + name;
+        if (::stat(full.c_str(), &info) == 0 && S_ISREG(info.st_mode)) names.push_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ModulePath(const void* address) {
+    Dl_info info;
+    if (::dladdr(address, &info) == 0 || !info.dli_fname) return {};
+    char resolved[PATH_MAX];
+    if (::realpath(info.dli_fname, resolved)) return resolved;
+    return info.dli_fname;
+}
+
+}  // namespace os

@@ -1,0 +1,65 @@
+#pragma once
+// The operating-system file services the plug-ins and the host need, behind
+// one small interface. Paths may use '\' as well as '/' as folder separator:
+// the system's own formats build Windows-style paths, and both must work.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace os {
+
+// The path as the file system takes it: every '\' becomes '/'.
+std::string NativePath(std::string_view path);
+
+// Text of the last failed call of this layer on this thread (strerror).
+std::string LastError();
+
+// A move-only handle to an open file.
+class File {
+public:
+    File() = default;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File();
+
+    // Creates the file for writing, replacing any file of that name.
+    static File CreateAlways(std::string_view path);
+    // Opens an existing file for reading.
+    static File OpenRead(std::string_view path);
+
+    bool IsOpen() const { return fd_ >= 0; }
+    // Writes all bytes; false when any could not be written.
+    bool Write(const void* data, std::size_t size);
+    // Bytes read into data: 0 at the end of the file, -1 on failure.
+    long Read(void* data, std::size_t size);
+    // Forces written bytes to the disk.
+    bool Sync();
+    // Closes the handle; false when the close reported a failure.
+    bool Close();
+
+private:
+    explicit File(int fd) : fd_(fd) {}
+    int fd_ = -1;
+};
+
+bool DeleteFile(std::string_view path);
+bool FileExists(std::string_view path);
+// Creates one folder; true when it was created or already exists.
+bool CreateDirectory(std::string_view path);
+// Whole contents of a file; false when it cannot be read.
+bool ReadWholeFile(std::string_view path, std::string& contents);
+// Replaces a file atomically: writes a temporary file beside it, then renames.
+bool ReplaceFile(std::string_view path, std::string_view contents);
+
+// Names (not paths) of the regular files in folder whose names match pattern
+// ('*' and '?' wildcards, letters matched without regard to case), sorted.
+std::vector<std::string> FindFiles(std::string_view folder, std::string_view pattern);
+
+// Full path of the loaded module (program or shared object) that holds address.
+std::string ModulePath(const void* address);
+
+}  // namespace os
