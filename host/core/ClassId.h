@@ -24,7 +24,7 @@ private:
     ulong32 b_ = 0;
 };
 
-// Super classes of the host; the values are the host's own choice.
+// Super classes of the host.
 constexpr SClass_ID GEOMOBJECT_CLASS_ID = 0x10;
 constexpr SClass_ID CAMERA_CLASS_ID = 0x20;
 constexpr SClass_ID LIGHT_CLASS_ID = 0x30;
@@ -36,4 +36,5 @@ constexpr SClass_ID TEXMAP_CLASS_ID = 0xc10;
 constexpr SClass_ID CTRL_POSITION_CLASS_ID = 0x9008;
 constexpr SClass_ID CTRL_ROTATION_CLASS_ID = 0x9009;
 constexpr SClass_ID CTRL_FLOAT_CLASS_ID = 0x9003;
-constexpr SClass_ID SCENE_EXPORT_CLASS_ID = 0xa10;
+constexpr SClass_ID SCENE_EXPORT_CLASS_ID = 0xa20;
+constexpr SClass_ID GEN_DERIVOB_CLASS_ID = 0x2;  // an object with a modifier stack
