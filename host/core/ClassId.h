@@ -38,3 +38,4 @@ constexpr SClass_ID CTRL_ROTATION_CLASS_ID = 0x9009;
 constexpr SClass_ID CTRL_FLOAT_CLASS_ID = 0x9003;
 constexpr SClass_ID SCENE_EXPORT_CLASS_ID = 0xa20;
 constexpr SClass_ID GEN_DERIVOB_CLASS_ID = 0x2;  // an object with a modifier stack
+constexpr SClass_ID BASENODE_CLASS_ID = 0x1;     // scene nodes

@@ -1,0 +1,34 @@
+#include "host/scene/Scene.h"
+
+namespace {
+
+bool Visit(INode* node, ITreeEnumProc& proc) {
+    if (proc.callback(node) == TREE_ABORT) return false;
+    for (int i = 0; i < node->NumberOfChildren(); ++i) {
+        if (!Visit(node->GetChildNode(i), proc)) return false;
+    }
+    return true;
+}
+
+int CountSelected(const INode* node) {
+    int count = node->Selected() ? 1 : 0;
+    for (int i = 0; i < node->NumberOfChildren(); ++i) count += CountSelected(node->GetChildNode(i));
+    return count;
+}
+
+}  // namespace
+
+Scene::Scene() : root_("Scene Root") {}
+
+Scene::~Scene() {
+    for (auto it = owned_.rbegin(); it != owned_.rend(); ++it) (*it)->DeleteThis();
+}
+
+bool Scene::EnumTree(ITreeEnumProc& proc) {
+    for (int i = 0; i < root_.NumberOfChildren(); ++i) {
+        if (!Visit(root_.Child(i), proc)) return false;
+    }
+    return true;
+}
+
+int Scene::GetSelNodeCount() const { return CountSelected(&root_); }
