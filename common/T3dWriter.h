@@ -1,0 +1,80 @@
+#pragma once
+// The one output object of an export: the map text (first into a temporary
+// actor file, at the end into the map itself), the EXEC script and the
+// static-mesh files. The three plug-in modules are built from this one source
+// and call its operations on an object that another module created, so the
+// class keeps a plain layout: no virtual functions.
+//
+// Every line ends with CR LF; map lines are indented by `depth` tabs. A line
+// is formatted straight into its file's sink, so a line of any length is
+// written whole.
+
+#include "common/ByteSink.h"
+#include "host/math/Point3.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class T3dWriter {
+public:
+    explicit T3dWriter(std::size_t chunkSize = textout::ByteSink::kDefaultChunkSize);
+    T3dWriter(const T3dWriter&) = delete;
+    T3dWriter& operator=(const T3dWriter&) = delete;
+
+    // Splits path at its last '\' or '/' into the directory (keeping that
+    // separator) and the base name (the rest up to its last '.', all of it
+    // when it has none), then creates "<directory><baseName>._3d" as the map
+    // text and "<directory><baseName>.exec" as the EXEC script. False, with
+    // no file left behind, when the path has no separator or a file cannot
+    // be created.
+    bool Open(std::string_view path);
+    // Closes the temporary actor file and creates "<directory><baseName>.t3d"
+    // as the map text. False when it cannot be created or Open never split a
+    // path.
+    bool OpenMap();
+    // Closes every open file, writing what is collected.
+    void Close();
+
+    // Map lines.
+    void BeginActor(std::string_view className, std::string_view actorName);
+    void WriteString(std::string_view key, std::string_view value, bool quoted);
+    void WriteLong(std::string_view key, std::int32_t value);
+    void WriteFloat(std::string_view key, float value);
+    void WriteVector(std::string_view key, const Point3& value);
+    void Begin(std::string_view block);
+    void End(std::string_view block);
+    void BeginBrush(std::string_view brushName);
+    // A polygon block. Each vector may be null (no line for it); vertices
+    // holds count X, Y, Z triples; a null texture writes no Texture= field.
+    void WritePolygon(const Point3* origin, const Point3* normal, const Point3* textureU,
+                      const Point3* textureV, const float* vertices, int count, const char* texture);
+
+    // One line of the EXEC script, not indented; nothing before Open.
+    void WriteExecLine(std::string_view text);
+
+    std::int32_t Depth() const { return depth; }
+    std::int32_t AseDepth() const { return aseDepth; }
+    // Ends with the separator found in the path given to Open.
+    const std::string& Directory() const { return directory; }
+    const std::string& BaseName() const { return baseName; }
+    // True once a write to any of the files failed (the text goes on
+    // regardless; the export reports a full disk at its end).
+    bool WriteFailed() const;
+
+private:
+    std::string OutputPath(std::string_view extension) const;
+    void StartMapLine();
+    void StartKeyLine(std::string_view key);
+    void EndMapLine();
+    void WritePolygonVector(std::string_view label, float x, float y, float z);
+
+    std::int32_t depth = 1;  // the actor file's text sits inside the map block
+    std::int32_t aseDepth = 0;
+    textout::ByteSink mapFile;
+    textout::ByteSink execFile;
+    textout::ByteSink aseFile;
+    std::string directory;
+    std::string baseName;
+};
