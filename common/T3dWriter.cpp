@@ -1,5 +1,6 @@
 #include "common/T3dWriter.h"
 
+#include "common/MapBrushes.h"
 #include "common/SinkText.h"
 #include "host/os/Files.h"
 
@@ -30,6 +31,34 @@ bool T3dWriter::Open(std::string_view path) {
 bool T3dWriter::OpenMap() {
     mapFile.Close();
     return !directory.empty() && mapFile.Create(OutputPath(".t3d"));
+}
+
+bool T3dWriter::FinishMap(const Point3& firstCorner, const Point3& secondCorner, bool boundingBrush) {
+    // A writer that never split a path has no files to finish (and must not
+    // delete an actor file of the current folder).
+    if (directory.empty()) return false;
+    const bool mapCreated = OpenMap();
+    depth = 0;
+    Begin("Map");
+    map_brushes::WriteBuilderBrush(*this);
+    if (boundingBrush) map_brushes::WriteBoundingBrush(*this, firstCorner, secondCorner);
+    CopyActorFile();
+    Begin("Surface");
+    End("Surface");
+    End("Map");
+    mapFile.Close();
+    execFile.Close();
+    os::DeleteFile(OutputPath("._3d"));
+    return mapCreated;
+}
+
+void T3dWriter::CopyActorFile() {
+    // Missing actor text leaves a map of the brushes alone.
+    os::File actors = os::File::OpenRead(OutputPath("._3d"));
+    if (!actors.IsOpen()) return;
+    char block[1024];
+    for (long size; (size = actors.Read(block, sizeof block)) > 0;)
+        mapFile.Append(std::string_view(block, static_cast<std::size_t>(size)));
 }
 
 void T3dWriter::Close() {

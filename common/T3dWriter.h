@@ -36,6 +36,14 @@ public:
     bool OpenMap();
     // Closes every open file, writing what is collected.
     void Close();
+    // Assembles the map at the end of an export: the map block with the
+    // builder brush, the bounding brush from firstCorner (the minimum on
+    // every axis) to secondCorner when boundingBrush is set, the actor file's
+    // text copied unchanged and the empty surface block. Then closes the map
+    // and the EXEC script and deletes the actor file. False when the map file
+    // could not be created (the rest is done all the same) or Open never
+    // split a path (nothing is done).
+    bool FinishMap(const Point3& firstCorner, const Point3& secondCorner, bool boundingBrush);
 
     // Map lines.
     void BeginActor(std::string_view className, std::string_view actorName);
@@ -69,6 +77,7 @@ private:
     void StartKeyLine(std::string_view key);
     void EndMapLine();
     void WritePolygonVector(std::string_view label, float x, float y, float z);
+    void CopyActorFile();
 
     std::int32_t depth = 1;  // the actor file's text sits inside the map block
     std::int32_t aseDepth = 0;

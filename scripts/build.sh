@@ -18,7 +18,8 @@ configure_and_build() {  # build-dir compiler
 
 if [ "$mode" = example ]; then
   configure_and_build build g++
-  ./build/bin/corvatrix --help
+  ./build/bin/corvatrix export examples/castle.json out/Castle.t3d
+  echo "The map, its EXEC script and the static meshes are in $(pwd)/out/"
   exit 0
 fi
 

@@ -136,6 +136,16 @@ bool CreateDirectory(std::string_view path) {
     return Fail();
 }
 
+bool CreateParentFolders(std::string_view filePath) {
+    std::string native = NativePath(filePath);
+    std::size_t last = native.rfind('/');
+    if (last == std::string::npos) return true;
+    for (std::size_t slash = native.find('/', 1); slash <= last; slash = native.find('/', slash + 1)) {
+        if (!CreateDirectory(native.substr(0, slash))) return false;
+    }
+    return true;
+}
+
 bool ReadWholeFile(std::string_view path, std::string& contents) {
     File file = File::OpenRead(path);
     if (!file.IsOpen()) return false;

@@ -50,6 +50,8 @@ bool DeleteFile(std::string_view path);
 bool FileExists(std::string_view path);
 // Creates one folder; true when it was created or already exists.
 bool CreateDirectory(std::string_view path);
+// Creates the folders leading to a file (not the file); true when they exist.
+bool CreateParentFolders(std::string_view filePath);
 // Whole contents of a file; false when it cannot be read.
 bool ReadWholeFile(std::string_view path, std::string& contents);
 // Replaces a file atomically: writes a temporary file beside it, then renames.

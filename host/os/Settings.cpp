@@ -173,16 +173,6 @@ bool IsWritableKeyName(std::string_view name) {
     return !name.empty() && name.find_first_of("\r\n") == std::string_view::npos;
 }
 
-bool CreateParentFolders(std::string_view filePath) {
-    std::string native = NativePath(filePath);
-    std::size_t last = native.rfind('/');
-    if (last == std::string::npos) return true;
-    for (std::size_t slash = native.find('/', 1); slash <= last; slash = native.find('/', slash + 1)) {
-        if (!CreateDirectory(native.substr(0, slash))) return false;
-    }
-    return true;
-}
-
 std::string& SettingsPathOverride() {
     static std::string path;
     return path;

@@ -29,7 +29,7 @@ public:
     virtual const char* OtherMessage1() = 0;
     virtual const char* OtherMessage2() = 0;
     virtual unsigned int Version() = 0;
-    virtual void ShowAbout(HWND parent) = 0;
+    virtual void ShowAbout(ui::HWND parent) = 0;
     // 1 when the export ran (also when the user cancelled it), 0 when it failed.
     virtual int DoExport(const char* name, ExpInterface* ei, Interface* ip, bool suppressPrompts = false,
                          unsigned long options = 0) = 0;

@@ -31,8 +31,7 @@ public:
 };
 
 std::string SourceFile(const char* name) {
-    const char* sourceDir = std::getenv("CORVATRIX_SOURCE_DIR");
-    return std::string(sourceDir ? sourceDir : ".") + "/" + name;
+    return std::string(CORVATRIX_SOURCE_DIR) + "/" + name;
 }
 
 }  // namespace

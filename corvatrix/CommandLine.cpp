@@ -1,0 +1,186 @@
+#include "corvatrix/CommandLine.h"
+
+#include "exporter/OptionsDialogResource.h"
+
+#include <cstddef>
+
+namespace {
+
+const char kUsage[] =
+    "Usage:\n"
+    "  corvatrix export SCENE OUTPUT [options]\n"
+    "  corvatrix options [--settings FILE]\n"
+    "  corvatrix classes [--plugins DIR]\n"
+    "  corvatrix --help | --version\n"
+    "\n"
+    "export   reads the JSON scene file SCENE and exports it as a T3D map. The map\n"
+    "         is OUTPUT with its extension replaced by .t3d; the EXEC script\n"
+    "         (.exec) and one ASE file per static mesh (ase_PACKAGE/) go beside it.\n"
+    "         Prints the EXEC command to paste into UnrealEd's console and puts it\n"
+    "         on the desktop clipboard when one is reachable.\n"
+    "options  prints the stored export options, one Name=value line each.\n"
+    "classes  prints the loaded plug-in modules with their classes.\n"
+    "\n"
+    "Options of export (each acts as the same edit in the options dialog; the\n"
+    "result is stored and used for this and later exports):\n"
+    "  --selected              export selected nodes only\n"
+    "  --package NAME          package for static meshes and textures (unchecks\n"
+    "                          \"Use myLevel for package\")\n"
+    "  --use-mylevel           use the package myLevel\n"
+    "  --group NAME            group for static meshes and textures\n"
+    "  --[no-]merged-import    \"Merged import\" (MAP IMPORTADD instead of IMPORT)\n"
+    "  --[no-]update-only      \"Update only\" (no map import command)\n"
+    "  --[no-]bound-brush      \"Create bounding brush\"\n"
+    "  --[no-]alt-brushes      \"Use alt. method for brushes\"\n"
+    "  --[no-]adjust-lights    \"Adjust lights in scene\"\n"
+    "  --[no-]build-on-import  \"Auto build map on import\"\n"
+    "  --[no-]collision        \"StaticMeshes have collision\"\n"
+    "  --[no-]save-packages    \"Save packages on import\"\n"
+    "  --[no-]snap             brush vertex snap \"Active\"\n"
+    "  --grid N                snap grid: 1, 2, 4, ... 1024\n"
+    "  --quiet                 print nothing on success\n"
+    "\n"
+    "Common options:\n"
+    "  --settings FILE  where the export options are stored (default\n"
+    "                   $CORVATRIX_SETTINGS, else $XDG_CONFIG_HOME/corvatrix/settings.ini,\n"
+    "                   else ~/.config/corvatrix/settings.ini)\n"
+    "  --plugins DIR    where the plug-in modules are (default $CORVATRIX_PLUGINS,\n"
+    "                   else the program's folder when it holds modules, else\n"
+    "                   ../lib/corvatrix from the program)\n"
+    "\n"
+    "Exit codes: 0 done; 1 the output files could not be created or no export\n"
+    "plug-in is loaded; 2 bad command line or bad scene file (nothing written);\n"
+    "130 cancelled (the map holds the nodes written so far).\n";
+
+struct SwitchFlag {
+    const char* name;
+    int controlId;
+};
+
+const SwitchFlag kSwitches[] = {
+    {"merged-import", options_dialog::kMergedImport}, {"update-only", options_dialog::kUpdateOnly},
+    {"bound-brush", options_dialog::kBoundBrush},     {"alt-brushes", options_dialog::kAltBrushes},
+    {"adjust-lights", options_dialog::kAdjustLights}, {"build-on-import", options_dialog::kBuildOnImport},
+    {"collision", options_dialog::kCollision},        {"save-packages", options_dialog::kSavePackages},
+    {"snap", options_dialog::kSnapActive},
+};
+
+// The grid list holds 1, 2, 4 … 1024; the flag names the size.
+std::optional<int> GridIndex(const std::string& text) {
+    for (int index = 0; index <= 10; ++index) {
+        if (text == std::to_string(1 << index)) return index;
+    }
+    return std::nullopt;
+}
+
+bool SetSwitch(const std::string& flag, OptionEdits& edits) {
+    bool on = true;
+    std::string name = flag.substr(2);
+    if (name.compare(0, 3, "no-") == 0) {
+        on = false;
+        name = name.substr(3);
+    }
+    for (const SwitchFlag& entry : kSwitches) {
+        if (name == entry.name) {
+            edits.checkBoxes.emplace_back(entry.controlId, on);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+const char* UsageText() { return kUsage; }
+
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, std::string& error) {
+    line = CommandLine{};
+    if (args.empty()) {
+        error = "no command given";
+        return false;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        line.command = CommandLine::Command::Help;
+        return true;
+    }
+    if (command == "--version") {
+        line.command = CommandLine::Command::Version;
+        return true;
+    }
+    if (command == "export") {
+        line.command = CommandLine::Command::Export;
+    } else if (command == "options") {
+        line.command = CommandLine::Command::Options;
+    } else if (command == "classes") {
+        line.command = CommandLine::Command::Classes;
+    } else {
+        error = "unknown command \"" + command + "\"";
+        return false;
+    }
+    const bool exporting = line.command == CommandLine::Command::Export;
+
+    std::vector<std::string> positional;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        std::string text;
+        if (arg == "--help" || arg == "-h") {
+            line.command = CommandLine::Command::Help;
+            return true;
+        } else if (arg == "--settings" && line.command != CommandLine::Command::Classes) {
+            if (!value(line.settingsFile)) return false;
+        } else if (arg == "--plugins" && line.command != CommandLine::Command::Options) {
+            if (!value(line.pluginFolder)) return false;
+        } else if (exporting && arg == "--selected") {
+            line.selectedOnly = true;
+        } else if (exporting && arg == "--quiet") {
+            line.quiet = true;
+        } else if (exporting && arg == "--use-mylevel") {
+            line.edits.useMyLevel = true;
+        } else if (exporting && arg == "--package") {
+            if (!value(text)) return false;
+            line.edits.package = text;
+        } else if (exporting && arg == "--group") {
+            if (!value(text)) return false;
+            line.edits.group = text;
+        } else if (exporting && arg == "--grid") {
+            if (!value(text)) return false;
+            line.edits.gridIndex = GridIndex(text);
+            if (!line.edits.gridIndex) {
+                error = "--grid takes one of 1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, not \"" + text + "\"";
+                return false;
+            }
+        } else if (exporting && arg.compare(0, 2, "--") == 0 && SetSwitch(arg, line.edits)) {
+            continue;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            error = "unknown option \"" + arg + "\" for " + command;
+            return false;
+        } else {
+            positional.push_back(arg);
+        }
+    }
+    if (line.edits.package && line.edits.useMyLevel) {
+        error = "--package and --use-mylevel contradict each other";
+        return false;
+    }
+    if (exporting) {
+        if (positional.size() != 2) {
+            error = "export needs a scene file and an output path";
+            return false;
+        }
+        line.scene = positional[0];
+        line.output = positional[1];
+    } else if (!positional.empty()) {
+        error = "unexpected argument \"" + positional[0] + "\" for " + command;
+        return false;
+    }
+    return true;
+}

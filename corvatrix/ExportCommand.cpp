@@ -1,0 +1,135 @@
+// corvatrix export: loads the plug-ins and the scene, then runs the export
+// plug-in as the host's File > Export would.
+
+#include "corvatrix/CommandLineDriver.h"
+#include "corvatrix/Commands.h"
+#include "corvatrix/DesktopClipboard.h"
+#include "corvatrix/PluginSession.h"
+#include "corvatrix/TerminalProgress.h"
+#include "host/os/Files.h"
+#include "host/os/Settings.h"
+#include "host/scene/Interface.h"
+#include "host/scene/Scene.h"
+#include "host/scene/SceneExport.h"
+#include "host/scenefile/SceneFileReader.h"
+
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+void RaiseCancel(int) { GetCoreInterface()->SetCancel(true); }
+
+// Ctrl-C is the progress display's cancel button for as long as this lives;
+// a second Ctrl-C stops the program at once.
+class CancelOnInterrupt {
+public:
+    CancelOnInterrupt() {
+        struct sigaction action {};
+        action.sa_handler = RaiseCancel;
+        action.sa_flags = SA_RESETHAND;
+        sigemptyset(&action.sa_mask);
+        ::sigaction(SIGINT, &action, &previous_);
+    }
+    ~CancelOnInterrupt() { ::sigaction(SIGINT, &previous_, nullptr); }
+    CancelOnInterrupt(const CancelOnInterrupt&) = delete;
+    CancelOnInterrupt& operator=(const CancelOnInterrupt&) = delete;
+
+private:
+    struct sigaction previous_ {};
+};
+
+// The export plug-in for T3D files among the loaded classes, or null.
+SceneExport* CreateT3dExporter(ClassDirectory& directory) {
+    for (ClassDesc* desc : directory.OfSuperClass(SCENE_EXPORT_CLASS_ID)) {
+        auto* exporter = static_cast<SceneExport*>(desc->Create(false));
+        if (!exporter) continue;
+        for (int i = 0; i < exporter->ExtCount(); ++i) {
+            if (::strcasecmp(exporter->Ext(i), "T3D") == 0) return exporter;
+        }
+        exporter->DeleteThis();
+    }
+    return nullptr;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (!path.empty() && path[0] == '/') return path;
+    char folder[4096];
+    if (!::getcwd(folder, sizeof folder)) return path;
+    return std::string(folder) + "/" + path;
+}
+
+struct ExportResult {
+    int done = 0;
+    bool cancelled = false;
+};
+
+ExportResult Export(SceneExport& exporter, Scene& scene, const CommandLine& line, CommandLineDriver& driver) {
+    Interface* ip = GetCoreInterface();
+    TerminalProgress terminal;
+    bool showProgress = !line.quiet && ::isatty(STDERR_FILENO);
+    ip->SetProgressDisplay(showProgress ? &terminal : nullptr);
+    ip->SetScene(&scene);
+    ip->SetCancel(false);
+    ip->SetClipboardText({});
+
+    ExpInterface ei{&scene};
+    ExportResult result;
+    {
+        ui::ScopedDialogDriver scoped(driver);
+        CancelOnInterrupt cancelOnInterrupt;
+        std::string output = AbsolutePath(line.output);
+        // An artist names a new folder for a new level; make it.
+        os::CreateParentFolders(output);
+        result.done = exporter.DoExport(output.c_str(), &ei, ip, false, line.selectedOnly ? SCENE_EXPORT_SELECTED : 0);
+    }
+    result.cancelled = ip->GetCancel();
+    ip->SetScene(nullptr);
+    ip->SetProgressDisplay(nullptr);
+    return result;
+}
+
+}  // namespace
+
+int RunExport(const CommandLine& line, const std::string& programPath) {
+    if (!line.settingsFile.empty()) os::SetSettingsFilePath(line.settingsFile);
+    PluginSession plugins(line, programPath);
+
+    std::string error;
+    std::unique_ptr<Scene> scene = ReadSceneFile(line.scene, error);
+    if (!scene) {
+        std::fprintf(stderr, "corvatrix: %s\n", error.c_str());
+        return kExitUsage;
+    }
+
+    SceneExport* exporter = CreateT3dExporter(plugins.Manager().Directory());
+    if (!exporter) {
+        std::fprintf(stderr, "corvatrix: no export plug-in for T3D files is loaded (plug-in folder: %s)\n",
+                     plugins.Folder().c_str());
+        return kExitFailed;
+    }
+    CommandLineDriver driver(line.edits);
+    ExportResult result = Export(*exporter, *scene, line, driver);
+    exporter->DeleteThis();
+    scene.reset();  // before the modules that made its objects go
+
+    if (!result.done) {
+        std::fprintf(stderr, "corvatrix: cannot create the output files for %s: %s\n", line.output.c_str(),
+                     os::LastError().c_str());
+        return kExitFailed;
+    }
+    const std::string& command = GetCoreInterface()->GetClipboardText();
+    if (!command.empty()) CopyToDesktopClipboard(command);
+    if (result.cancelled) {
+        std::fprintf(stderr, "corvatrix: export cancelled; the map holds the nodes written so far\n");
+        return kExitCancelled;
+    }
+    if (!line.quiet) {
+        if (!driver.CompletionMessage().empty()) std::printf("%s\n", driver.CompletionMessage().c_str());
+        std::printf("%s\n", driver.CompletionCommand().empty() ? command.c_str() : driver.CompletionCommand().c_str());
+    }
+    return kExitDone;
+}

@@ -1,0 +1,14 @@
+// corvatrix options: the stored export options as the exporter reads them.
+
+#include "corvatrix/Commands.h"
+#include "exporter/ExportOptions.h"
+#include "host/os/Settings.h"
+
+#include <cstdio>
+
+int RunOptions(const CommandLine& line) {
+    if (!line.settingsFile.empty()) os::SetSettingsFilePath(line.settingsFile);
+    ExportOptions options;
+    std::fputs(options.Listing().c_str(), stdout);
+    return kExitDone;
+}

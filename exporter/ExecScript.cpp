@@ -1,0 +1,46 @@
+#include "exporter/ExecScript.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace {
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The level's own package is saved with the map, not by the script.
+bool SavesPackages(const ExportOptions& options) {
+    return options.SavePackages && !EqualIgnoringCase(options.Package, "myLevel");
+}
+
+}  // namespace
+
+void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options) {
+    if (!options.UpdateOnly) {
+        // The map is created as ".t3d"; the editor is given it in capitals.
+        const std::string command = options.MergedImport ? "MAP IMPORTADD" : "MAP IMPORT";
+        writer.WriteExecLine(command + " FILE=\"" + writer.Directory() + writer.BaseName() + ".T3D\"");
+    }
+    if (options.BuildOnImport) {
+        writer.WriteExecLine("MAP REBUILD");
+        writer.WriteExecLine("BSP REBUILD");
+        writer.WriteExecLine("LIGHT APPLY");
+    }
+    if (SavesPackages(options)) {
+        const std::string& package = options.Package;
+        writer.WriteExecLine("OBJ SAVEPACKAGE PACKAGE=\"" + package + "_S\" FILE=\"..\\StaticMeshes\\" + package +
+                             "_S.usx\"");
+        writer.WriteExecLine("OBJ SAVEPACKAGE PACKAGE=\"" + package + "_T\" FILE=\"..\\Textures\\" + package +
+                             "_T.utx\"");
+        writer.WriteExecLine("OBJ LOAD FILE=\"..\\StaticMeshes\\" + package + "_S.usx\"");
+        writer.WriteExecLine("OBJ LOAD FILE=\"..\\Textures\\" + package + "_T.utx\"");
+    }
+}
+
+std::string ExecCommand(const T3dWriter& writer) {
+    return "EXEC \"" + writer.Directory() + writer.BaseName() + ".exec\"";
+}

@@ -1,0 +1,16 @@
+#pragma once
+// The EXEC script's end and the console command that runs it: after the scene
+// walk's texture and static-mesh imports, the script imports the map,
+// rebuilds it and saves the packages as the options ask.
+
+#include "common/T3dWriter.h"
+#include "exporter/ExportOptions.h"
+
+#include <string>
+
+// Appends the commands that follow the walk's lines: the map import, the
+// rebuild and the saving and reloading of the packages.
+void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options);
+
+// The console command that runs the writer's EXEC script, its path quoted.
+std::string ExecCommand(const T3dWriter& writer);

@@ -1,0 +1,73 @@
+#include "host/scenefile/NodeReader.h"
+
+#include "host/scene/SceneNode.h"
+#include "host/scenefile/AnimationReader.h"
+#include "host/scenefile/ModifierReader.h"
+#include "host/scenefile/ObjectReader.h"
+#include "host/scenefile/TransformReader.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+
+namespace scenefile {
+namespace {
+
+Object* ReadNodeObject(const JsonCursor& object, ReadContext& context) {
+    if (!object.IsString()) return ReadObject(object, context, false);
+    const auto shared = context.sharedObjects.find(object.Text());
+    if (shared == context.sharedObjects.end()) object.Fail("no shared object named \"" + object.Utf8() + "\"");
+    return shared->second;
+}
+
+Mtl* ReadMaterialReference(const JsonCursor& material, const ReadContext& context) {
+    const auto found = context.materials.find(material.Text());
+    if (found == context.materials.end()) material.Fail("no material named \"" + material.Utf8() + "\"");
+    return found->second;
+}
+
+void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
+    node.ExpectKeys({"name", "selected", "groupMember", "transform", "objectOffset", "animation", "material", "object",
+                     "modifiers", "children"});
+    const JsonCursor name = node.Key("name");
+    std::string text = name.Text();
+    if (text.empty()) name.Fail("a node name must not be empty");
+    SceneNode* child = parent.AddChild(std::move(text));
+
+    child->SetSelected(node.Bool("selected", false));
+    child->SetGroupMember(node.Bool("groupMember", false));
+    if (const std::optional<JsonCursor> transform = node.Find("transform")) {
+        const Transform pivot = ReadTransform(*transform);
+        child->SetPosition(pivot.position);
+        child->SetRotation(pivot.rotation);
+        child->SetScale(pivot.scale);
+    }
+    if (const std::optional<JsonCursor> offset = node.Find("objectOffset")) {
+        const Transform objectOffset = ReadTransform(*offset);
+        child->SetObjOffsetPos(objectOffset.position);
+        child->SetObjOffsetRot(objectOffset.rotation);
+        child->SetObjOffsetScale(objectOffset.scale);
+    }
+    if (const std::optional<JsonCursor> animation = node.Find("animation")) ReadAnimation(*animation, *child);
+    if (const std::optional<JsonCursor> material = node.Find("material")) {
+        child->SetMtl(ReadMaterialReference(*material, context));
+    }
+    if (const std::optional<JsonCursor> object = node.Find("object")) {
+        child->SetObject(ReadNodeObject(*object, context));
+    }
+    if (const std::optional<JsonCursor> modifiers = node.Find("modifiers")) {
+        // Index 0 is the top of the stack, so each one goes below the last.
+        for (std::size_t i = 0; i < modifiers->Size(); ++i) {
+            child->AddModifierAtBottom(ReadModifier(modifiers->Element(i), context));
+        }
+    }
+    if (const std::optional<JsonCursor> children = node.Find("children")) ReadNodes(*children, *child, context);
+}
+
+}  // namespace
+
+void ReadNodes(const JsonCursor& nodes, SceneNode& parent, ReadContext& context) {
+    for (std::size_t i = 0; i < nodes.Size(); ++i) ReadNode(nodes.Element(i), parent, context);
+}
+
+}  // namespace scenefile

@@ -1,0 +1,16 @@
+#pragma once
+// Object: {"type": ..., keys of the type}. The host's own types are read
+// here; the plug-in types ("Actor", "Trigger") through PluginTypes.
+
+#include "host/scenefile/JsonCursor.h"
+#include "host/scenefile/ReadContext.h"
+
+class Object;
+
+namespace scenefile {
+
+// The new object belongs to the context's scene. A shared object (from the
+// top-level "objects") carries its "name"; an object inside a node has none.
+Object* ReadObject(const JsonCursor& object, ReadContext& context, bool shared);
+
+}  // namespace scenefile

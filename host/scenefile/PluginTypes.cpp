@@ -1,0 +1,50 @@
+#include "host/scenefile/PluginTypes.h"
+
+#include "host/core/ClassDirectory.h"
+
+#include <cstddef>
+#include <string>
+
+namespace scenefile {
+namespace {
+
+constexpr const char* kObjectModule = "corvatrix.dlo";
+constexpr const char* kModifierModule = "corvatrix.dlm";
+
+constexpr PluginType<PluginObjectReader> kObjectTypes[] = {
+    {"Actor", {kObjectModule, "object", HELPER_CLASS_ID, Class_ID(0x2E232425, 0x3C934383)}, nullptr},
+    {"Trigger", {kObjectModule, "object", HELPER_CLASS_ID, Class_ID(0x1EE32445, 0x5C9F4F84)}, nullptr},
+};
+
+constexpr PluginType<PluginModifierReader> kModifierTypes[] = {
+    {"Unreal Properties", {kModifierModule, "modifier", OSM_CLASS_ID, Class_ID(0x037470A5, 0x49300493)}, nullptr},
+    {"Unreal Brush", {kModifierModule, "modifier", OSM_CLASS_ID, Class_ID(0x07F407A5, 0x6FD552AE)}, nullptr},
+    {"Unreal Mover", {kModifierModule, "modifier", OSM_CLASS_ID, Class_ID(0x06F407A5, 0x7FD552AE)}, nullptr},
+};
+
+template <class Reader, std::size_t N>
+const PluginType<Reader>* FindIn(const PluginType<Reader> (&types)[N], std::string_view name) {
+    for (const PluginType<Reader>& type : types) {
+        if (name == type.name) return &type;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+const PluginType<PluginObjectReader>* FindPluginObjectType(std::string_view name) { return FindIn(kObjectTypes, name); }
+
+const PluginType<PluginModifierReader>* FindPluginModifierType(std::string_view name) {
+    return FindIn(kModifierTypes, name);
+}
+
+void RequirePluginType(const JsonCursor& at, std::string_view name, const PluginClass& pluginClass, bool hasReader) {
+    const std::string type = "type \"" + std::string(name) + "\"";
+    if (ClassDirectory::Host().Find(pluginClass.superClass, pluginClass.classId) == nullptr) {
+        at.Fail(type + " needs the " + pluginClass.moduleKind + " plug-in " + pluginClass.moduleFile +
+                ", which is not loaded");
+    }
+    if (!hasReader) at.Fail(type + ": reading its keys from a scene file is not supported yet");
+}
+
+}  // namespace scenefile

@@ -1,0 +1,41 @@
+#include "host/scenefile/SceneFileReader.h"
+
+#include "host/os/Files.h"
+#include "host/scenefile/JsonDocument.h"
+#include "host/scenefile/JsonPath.h"
+#include "host/scenefile/ReadError.h"
+#include "host/scenefile/SceneReader.h"
+#include "host/scenefile/TextPosition.h"
+
+#include <nlohmann/json.hpp>
+
+namespace {
+
+// The folder part of path with its separator; either separator counts.
+std::string FolderOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+}
+
+}  // namespace
+
+std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error) {
+    std::string text;
+    if (!os::ReadWholeFile(path, text)) {
+        error = path + ": cannot read the file: " + os::LastError();
+        return nullptr;
+    }
+    try {
+        const scenefile::Json document = scenefile::ParseDocument(text);
+        auto scene = std::make_unique<Scene>();
+        scenefile::ReadContext context{*scene, FolderOf(path), {}, {}};
+        scenefile::ReadScene(scenefile::JsonCursor(document, std::string()), context);
+        return scene;
+    } catch (const scenefile::SyntaxError& syntax) {
+        const scenefile::TextPosition at = scenefile::PositionOfByte(text, syntax.Offset());
+        error = path + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " + syntax.what();
+    } catch (const scenefile::ReadError& fault) {
+        error = path + ": " + scenefile::ShownPath(fault.Path()) + ": " + fault.what();
+    }
+    return nullptr;
+}

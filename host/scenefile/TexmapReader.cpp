@@ -1,0 +1,69 @@
+#include "host/scenefile/TexmapReader.h"
+
+#include "host/scene/ImageSize.h"
+#include "host/scene/Scene.h"
+#include "host/scene/Texmap.h"
+
+#include <climits>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace scenefile {
+namespace {
+
+constexpr std::int64_t kMaxMapChannel = 99;
+
+bool HasDriveLetter(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':' &&
+           ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+}
+
+// Where on this machine the image of a bitmap path is: a relative path from
+// sceneFolder, an absolute one as it is. None for a path on a Windows drive
+// ("C:\tex\..."), which names no file here.
+std::optional<std::string> LocalImagePath(std::string_view path, std::string_view sceneFolder) {
+    if (HasDriveLetter(path)) return std::nullopt;
+    const bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\');
+    return absolute ? std::string(path) : std::string(sceneFolder) + std::string(path);
+}
+
+Texmap* ReadChecker(const JsonCursor& map, ReadContext& context) {
+    map.ExpectKeys({"type"});
+    const JsonCursor type = map.Key("type");
+    if (type.Utf8() != "checker") type.Fail("unknown texture map type \"" + type.Utf8() + "\" (only \"checker\")");
+    return context.scene.Adopt(new CheckerTex());
+}
+
+void ReadSize(const JsonCursor& map, const std::string& utf8Path, ReadContext& context, BitmapTex& bitmap) {
+    const std::optional<JsonCursor> width = map.Find("width");
+    const std::optional<JsonCursor> height = map.Find("height");
+    if (width && height) {
+        const auto w = static_cast<int>(width->Integer(0, INT_MAX));
+        bitmap.SetSize(w, static_cast<int>(height->Integer(0, INT_MAX)));
+        return;
+    }
+    if (width || height) map.Fail("give both \"width\" and \"height\", or neither to read them from the file");
+    int w = 0;
+    int h = 0;
+    // The file system names files in UTF-8, as the scene file does.
+    const std::optional<std::string> image = LocalImagePath(utf8Path, context.sceneFolder);
+    if (image) ReadImageSize(*image, w, h);
+    bitmap.SetSize(w, h);
+}
+
+}  // namespace
+
+Texmap* ReadTexmap(const JsonCursor& map, ReadContext& context) {
+    if (map.Has("type")) return ReadChecker(map, context);
+    map.ExpectKeys({"bitmap", "channel", "width", "height"});
+    const JsonCursor path = map.Key("bitmap");
+    auto* bitmap = context.scene.Adopt(new BitmapTex());
+    bitmap->SetMapName(path.Text());
+    bitmap->SetMapChannel(static_cast<int>(map.Integer("channel", 1, kMaxMapChannel, 1)));
+    ReadSize(map, path.Utf8(), context, *bitmap);
+    return bitmap;
+}
+
+}  // namespace scenefile
