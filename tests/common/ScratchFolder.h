@@ -30,10 +30,12 @@ public:
     const std::string& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "/" + name; }
 
-    // Names of the entries directly inside the folder, sorted.
-    std::vector<std::string> Entries() const {
+    // Names of the entries directly inside the folder (or one of its
+    // subfolders), files and folders alike, sorted: stray files show up.
+    std::vector<std::string> Entries(const std::string& subfolder = {}) const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        std::string listed = subfolder.empty() ? path_ : path_ + "/" + subfolder;
+        for (const auto& entry : std::filesystem::directory_iterator(listed)) {
             names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());

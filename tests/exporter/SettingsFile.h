@@ -3,7 +3,8 @@
 // for the length of a test, and the exporter's key in it.
 
 #include "host/os/Settings.h"
-#include "tests/host/os/TempFolder.h"
+#include "tests/common/ScratchFolder.h"
+#include "tests/host/os/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -27,5 +28,5 @@ protected:
     }
 
 private:
-    TempFolder folder_;
+    ScratchFolder folder_;
 };

@@ -1,6 +1,7 @@
 #include "host/os/Files.h"
 
-#include "tests/host/os/TempFolder.h"
+#include "tests/common/ScratchFolder.h"
+#include "tests/host/os/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ std::string AllByteValues() {
 }
 
 TEST(OsFiles, CreateAlwaysReplacesContentsAndReadWholeFileReadsThemBack) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "map.t3d";
     ASSERT_TRUE(WriteFile(path, "a first, longer text\r\n"));
     ASSERT_TRUE(WriteFile(path, "short"));
@@ -49,7 +50,7 @@ TEST(OsFiles, CreateAlwaysReplacesContentsAndReadWholeFileReadsThemBack) {
 }
 
 TEST(OsFiles, HandlesReadAndCloseAsTheirContractSays) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "data.bin";
     ASSERT_TRUE(WriteFile(path, "abcdef"));
 
@@ -76,7 +77,7 @@ TEST(OsFiles, HandlesReadAndCloseAsTheirContractSays) {
 }
 
 TEST(OsFiles, BackslashesSeparateFoldersLikeSlashes) {
-    TempFolder folder;
+    ScratchFolder folder;
     EXPECT_EQ(os::NativePath("C:\\maps\\Level.t3d"), "C:/maps/Level.t3d");
 
     ASSERT_TRUE(os::CreateDirectory(folder.Path() + "\\ase_myLevel"));
@@ -98,7 +99,7 @@ TEST(OsFiles, BackslashesSeparateFoldersLikeSlashes) {
 }
 
 TEST(OsFiles, CreateDirectoryAcceptsAnExistingFolderAndRefusesAPathUnderAFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     EXPECT_TRUE(os::CreateDirectory(folder.Path()));
     EXPECT_TRUE(os::CreateDirectory(folder.Path() + "/"));
     EXPECT_TRUE(os::CreateDirectory(folder / "new"));
@@ -114,7 +115,7 @@ TEST(OsFiles, CreateDirectoryAcceptsAnExistingFolderAndRefusesAPathUnderAFile) {
 }
 
 TEST(OsFiles, FindFilesMatchesWildcardsWithoutRegardToCase) {
-    TempFolder folder;
+    ScratchFolder folder;
     for (const char* name : {"b.T3D", "a.t3d", "ab.t3d", "abc.T3d", "c.t3dx", "d.ase", "t3d"})
         ASSERT_TRUE(WriteFile(folder / name, ""));
     ASSERT_TRUE(os::CreateDirectory(folder / "e.t3d"));
@@ -131,7 +132,7 @@ TEST(OsFiles, FindFilesMatchesWildcardsWithoutRegardToCase) {
 }
 
 TEST(OsFiles, DeleteFileRemovesAFileAndReportsAMissingOne) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "Level._3d";
     ASSERT_TRUE(WriteFile(path, "actors"));
     EXPECT_TRUE(os::FileExists(path));
@@ -143,7 +144,7 @@ TEST(OsFiles, DeleteFileRemovesAFileAndReportsAMissingOne) {
 }
 
 TEST(OsFiles, ReplaceFileSwapsTheContentsAndLeavesNoTemporaryFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     ASSERT_TRUE(WriteFile(path, "old"));
     ASSERT_TRUE(os::ReplaceFile(path, "new"));
@@ -163,7 +164,7 @@ TEST(OsFiles, ReplaceFileSwapsTheContentsAndLeavesNoTemporaryFile) {
 }
 
 TEST(OsFiles, FailuresLeaveTheirReasonInLastError) {
-    TempFolder folder;
+    ScratchFolder folder;
     os::File missing = os::File::OpenRead(folder / "missing.cxa");
     EXPECT_FALSE(missing.IsOpen());
     EXPECT_EQ(os::LastError(), std::strerror(ENOENT));

@@ -1,7 +1,8 @@
 #include "host/os/Settings.h"
 
 #include "host/os/Files.h"
-#include "tests/host/os/TempFolder.h"
+#include "tests/common/ScratchFolder.h"
+#include "tests/host/os/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST(OsSettingsPath, DefaultFollowsTheEnvironment) {
 }
 
 TEST(OsSettingsPath, TheHostWidePathOverridesTheDefault) {
-    TempFolder folder;
+    ScratchFolder folder;
     ScopedVariable settings("CORVATRIX_SETTINGS", (folder / "from-environment.ini").c_str());
     os::SetSettingsFilePath("");
     EXPECT_EQ(os::SettingsFilePath(), folder / "from-environment.ini");

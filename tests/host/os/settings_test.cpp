@@ -1,7 +1,8 @@
 #include "host/os/Settings.h"
 
 #include "host/os/Files.h"
-#include "tests/host/os/TempFolder.h"
+#include "tests/common/ScratchFolder.h"
+#include "tests/host/os/ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ void ExpectEmptyNewKey(const os::SettingsKey& key, const std::string& why) {
 }
 
 TEST(OsSettings, StringsAndNumbersRoundTripByteForByte) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     const std::vector<std::pair<const char*, std::string>> strings = {
         {"Package", "myLevel"},
@@ -88,7 +89,7 @@ TEST(OsSettings, StringsAndNumbersRoundTripByteForByte) {
 }
 
 TEST(OsSettings, ReadsAHandEditedFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     ASSERT_TRUE(os::ReplaceFile(path,
                                 "; edited by hand\r\n"
@@ -109,7 +110,7 @@ TEST(OsSettings, ReadsAHandEditedFile) {
 }
 
 TEST(OsSettings, KeyAndValueNamesIgnoreCase) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     os::SettingsKey written = os::SettingsKey::Open(path, kKey);
     written.SetString("Package", "first");
@@ -138,7 +139,7 @@ TEST(OsSettings, KeyAndValueNamesIgnoreCase) {
 }
 
 TEST(OsSettings, AValueOfTheOtherTypeReadsAsMissing) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     os::SettingsKey key = os::SettingsKey::Open(path, kKey);
     key.SetDword("Package", 3);
@@ -160,7 +161,7 @@ TEST(OsSettings, AValueOfTheOtherTypeReadsAsMissing) {
 }
 
 TEST(OsSettings, UnusableFilesOpenAnEmptyNewKey) {
-    TempFolder folder;
+    ScratchFolder folder;
     ExpectEmptyNewKey(os::SettingsKey::Open(folder / "missing.ini", kKey), "missing file");
     ExpectEmptyNewKey(os::SettingsKey::Open(folder / "no/such/folder.ini", kKey), "missing folder");
 
@@ -212,7 +213,7 @@ TEST(OsSettings, UnusableFilesOpenAnEmptyNewKey) {
 }
 
 TEST(OsSettings, SaveKeepsTheOtherKeys) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     os::SettingsKey ours = os::SettingsKey::Open(path, kKey);
     ours.SetString("Package", "ours");
@@ -238,7 +239,7 @@ TEST(OsSettings, SaveKeepsTheOtherKeys) {
 }
 
 TEST(OsSettings, SaveReplacesACorruptFileButNotOneItCannotRead) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "settings.ini";
     ASSERT_TRUE(os::ReplaceFile(path, "not a settings file\n"));
     os::SettingsKey key = os::SettingsKey::Open(path, kKey);
@@ -261,7 +262,7 @@ TEST(OsSettings, SaveReplacesACorruptFileButNotOneItCannotRead) {
 }
 
 TEST(OsSettings, SaveCreatesMissingFoldersAndLeavesNoTemporaryFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::string path = folder / "home/.config/corvatrix/settings.ini";
     os::SettingsKey key = os::SettingsKey::Open(path, kKey);
     key.SetDword("SnapToSize", 2);
