@@ -1,5 +1,6 @@
 #include "host/scenefile/PluginTypes.h"
 
+#include "common/PluginClassIds.h"
 #include "host/core/ClassDirectory.h"
 
 #include <cstddef>
@@ -12,14 +13,14 @@ constexpr const char* kObjectModule = "corvatrix.dlo";
 constexpr const char* kModifierModule = "corvatrix.dlm";
 
 constexpr PluginType<PluginObjectReader> kObjectTypes[] = {
-    {"Actor", {kObjectModule, "object", HELPER_CLASS_ID, Class_ID(0x2E232425, 0x3C934383)}, nullptr},
-    {"Trigger", {kObjectModule, "object", HELPER_CLASS_ID, Class_ID(0x1EE32445, 0x5C9F4F84)}, nullptr},
+    {"Actor", {kObjectModule, "object", GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID}, nullptr},
+    {"Trigger", {kObjectModule, "object", HELPER_CLASS_ID, TRIGGER_HELPER_CLASS_ID}, nullptr},
 };
 
 constexpr PluginType<PluginModifierReader> kModifierTypes[] = {
-    {"Unreal Properties", {kModifierModule, "modifier", OSM_CLASS_ID, Class_ID(0x037470A5, 0x49300493)}, nullptr},
-    {"Unreal Brush", {kModifierModule, "modifier", OSM_CLASS_ID, Class_ID(0x07F407A5, 0x6FD552AE)}, nullptr},
-    {"Unreal Mover", {kModifierModule, "modifier", OSM_CLASS_ID, Class_ID(0x06F407A5, 0x7FD552AE)}, nullptr},
+    {"Unreal Properties", {kModifierModule, "modifier", OSM_CLASS_ID, CXMOD_CLASS_ID}, nullptr},
+    {"Unreal Brush", {kModifierModule, "modifier", OSM_CLASS_ID, BRUSH_MODIFIER_CLASS_ID}, nullptr},
+    {"Unreal Mover", {kModifierModule, "modifier", OSM_CLASS_ID, MOVER_MODIFIER_CLASS_ID}, nullptr},
 };
 
 template <class Reader, std::size_t N>
