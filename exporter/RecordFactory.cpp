@@ -1,12 +1,20 @@
 #include "exporter/RecordFactory.h"
 
+#include "exporter/CustomActorExport.h"
 #include "exporter/ExportActor.h"
+#include "exporter/LightExport.h"
+#include "exporter/TriggerExport.h"
 
 std::unique_ptr<ExportActor> CreateRecord(NodeKind kind, ExportContext& context, INode& node, Modifier* modifier) {
-    // No kind has its record yet: every node is classified and passed over.
-    (void)kind;
-    (void)context;
-    (void)node;
-    (void)modifier;
+    switch (kind) {
+        case NodeKind::Actor: return std::make_unique<CustomActorExport>(context, node, modifier);
+        case NodeKind::Trigger: return std::make_unique<TriggerExport>(context, node, modifier);
+        case NodeKind::Light: return std::make_unique<LightExport>(context, node, modifier);
+        // Static meshes, brushes and movers have no record yet: passed over.
+        case NodeKind::StaticMesh:
+        case NodeKind::Brush:
+        case NodeKind::Mover:
+        case NodeKind::None: break;
+    }
     return nullptr;
 }
