@@ -4,23 +4,37 @@
 #include "common/ByteSink.h"
 #include "common/NumberFormat.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace textout {
 
-// Indentation: one tab per level; a negative depth indents nothing.
+// Indentation: one tab per level; a negative depth indents nothing. Every
+// line starts with it, so the usual depths go to the sink in one piece.
 inline void AppendTabs(ByteSink& sink, std::int32_t depth) {
-    if (depth > 0) sink.AppendRepeated('\t', static_cast<std::size_t>(depth));
+    constexpr std::string_view kTabs = "\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t";
+    for (std::size_t left = depth > 0 ? static_cast<std::size_t>(depth) : 0; left > 0;) {
+        const std::size_t size = std::min(left, kTabs.size());
+        sink.Append(kTabs.substr(0, size));
+        left -= size;
+    }
+}
+
+// The text a formatting function wrote from text up to end.
+inline void AppendFormatted(ByteSink& sink, const char* text, const char* end) {
+    sink.Append(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
 inline void AppendFloat(ByteSink& sink, float value) {
     char text[kFloatTextMax];
-    sink.Append(std::string_view(text, static_cast<std::size_t>(FormatFloat(text, value) - text)));
+    AppendFormatted(sink, text, FormatFloat(text, value));
 }
 
 inline void AppendLong(ByteSink& sink, std::int32_t value) {
     char text[kLongTextMax];
-    sink.Append(std::string_view(text, static_cast<std::size_t>(FormatLong(text, value) - text)));
+    AppendFormatted(sink, text, FormatLong(text, value));
 }
 
 inline void AppendLineEnd(ByteSink& sink) { sink.Append("\r\n"); }

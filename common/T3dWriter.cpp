@@ -3,11 +3,20 @@
 #include "common/MapBrushes.h"
 #include "common/SinkText.h"
 #include "host/os/Files.h"
+#include "host/scene/Mesh.h"
+
+#include <algorithm>
 
 using textout::AppendFloat;
+using textout::AppendFormatted;
 using textout::AppendLineEnd;
 using textout::AppendLong;
 using textout::AppendTabs;
+using textout::FormatFloat;
+using textout::FormatLong;
+using textout::FormatPaddedLong;
+using textout::kFloatTextMax;
+using textout::kLongTextMax;
 
 T3dWriter::T3dWriter(std::size_t chunkSize) : mapFile(chunkSize), execFile(chunkSize), aseFile(chunkSize) {}
 
@@ -196,4 +205,123 @@ void T3dWriter::WritePolygon(const Point3* origin, const Point3* normal, const P
 void T3dWriter::WriteExecLine(std::string_view text) {
     execFile.Append(text);
     AppendLineEnd(execFile);
+}
+
+namespace {
+
+char* Put(char* out, std::string_view text) {
+    text.copy(out, text.size());
+    return out + text.size();
+}
+
+char* PutLineEnd(char* out) { return Put(out, "\r\n"); }
+
+constexpr std::string_view kFaceKey = "*MESH_FACE ";
+constexpr std::string_view kFaceEdges = " AB:1 BC:1 CA:1 *MESH_SMOOTHING ";
+constexpr std::string_view kFaceMaterial = "\t*MESH_MTLID ";
+// "1,2,...,32": nine one-digit and 23 two-digit numbers, 31 commas.
+constexpr std::size_t kSmoothingTextMax = 9 + 23 * 2 + 31;
+// Five numbers: the face's index, its three corners and its material id.
+constexpr std::size_t kFaceLineMax = kFaceKey.size() + 5 * kLongTextMax + (4 + 3 + 3) + kFaceEdges.size() +
+                                     kSmoothingTextMax + kFaceMaterial.size() + 1;
+
+// The face's smoothing groups, numbered from 1 and separated by commas.
+char* PutSmoothingGroups(char* out, std::uint32_t mask) {
+    if (mask == 0) return Put(out, "0");
+    bool first = true;
+    for (std::int32_t group = 0; group < 32; ++group) {
+        if (!(mask & (1u << group))) continue;
+        if (!first) *out++ = ',';
+        first = false;
+        out = FormatLong(out, group + 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+bool T3dWriter::OpenAse(std::string_view meshName, std::string_view packageFolder) {
+    // Without a path split by Open there is no known folder to put it in.
+    if (directory.empty()) return false;
+    std::string path = directory;
+    path += "ase_";
+    path += packageFolder;
+    // An existing folder is fine; a missing one shows when the file fails.
+    os::CreateDirectory(path);
+    path += '\\';
+    path += meshName;
+    path += ".ase";
+    return aseFile.Create(path);
+}
+
+void T3dWriter::CloseAse() { aseFile.Close(); }
+
+void T3dWriter::StartAseKeyLine(std::string_view key) {
+    AppendTabs(aseFile, aseDepth);
+    aseFile.Append('*');
+    aseFile.Append(key);
+    aseFile.Append(' ');
+}
+
+void T3dWriter::AseLong(std::string_view key, std::int32_t value) {
+    StartAseKeyLine(key);
+    char text[kLongTextMax + 2];
+    AppendFormatted(aseFile, text, PutLineEnd(FormatLong(text, value)));
+}
+
+void T3dWriter::AseString(std::string_view key, std::string_view text, bool quoted) {
+    StartAseKeyLine(key);
+    if (quoted) aseFile.Append('"');
+    aseFile.Append(text);
+    if (quoted) aseFile.Append('"');
+    AppendLineEnd(aseFile);
+}
+
+void T3dWriter::AseFloat(std::string_view key, float value) {
+    StartAseKeyLine(key);
+    char text[kFloatTextMax + 2];
+    AppendFormatted(aseFile, text, PutLineEnd(FormatFloat(text, value)));
+}
+
+void T3dWriter::AseIndexedVector(std::string_view key, std::int32_t index, const Point3& value) {
+    StartAseKeyLine(key);
+    char text[kLongTextMax + 3 * (1 + kFloatTextMax) + 2];
+    char* end = FormatPaddedLong(text, index, 5);
+    for (float component : {value.x, value.y, value.z}) {
+        *end++ = '\t';
+        end = FormatFloat(end, component);
+    }
+    AppendFormatted(aseFile, text, PutLineEnd(end));
+}
+
+void T3dWriter::AseBeginBlock(std::string_view key, std::int32_t number) {
+    StartAseKeyLine(key);
+    char text[kLongTextMax + 4];
+    char* end = text;
+    if (number != NoNumber) end = Put(FormatLong(end, number), " ");
+    AppendFormatted(aseFile, text, PutLineEnd(Put(end, "{")));
+    ++aseDepth;
+}
+
+void T3dWriter::AseEndBlock() {
+    --aseDepth;
+    AppendTabs(aseFile, aseDepth);
+    aseFile.Append("}\r\n");
+}
+
+void T3dWriter::AseFace(const Face& face, std::int32_t index, std::int32_t highestMaterialId) {
+    AppendTabs(aseFile, aseDepth);
+    // The host keeps vertex indices unsigned; "%ld" reads them as signed
+    // 32-bit numbers.
+    const auto corner = [&face](int i) { return static_cast<std::int32_t>(face.getVert(i)); };
+    const std::int32_t materialId = std::min<std::int32_t>(face.getMatID(), highestMaterialId);
+
+    char text[kFaceLineMax];
+    char* end = FormatPaddedLong(Put(text, kFaceKey), index, 5);
+    end = FormatPaddedLong(Put(end, ": A:"), corner(0), 5);
+    end = FormatPaddedLong(Put(end, " B:"), corner(1), 5);
+    end = FormatPaddedLong(Put(end, " C:"), corner(2), 5);
+    end = PutSmoothingGroups(Put(end, kFaceEdges), face.getSmGroup());
+    end = FormatPaddedLong(Put(end, kFaceMaterial), materialId, 2);
+    AppendFormatted(aseFile, text, Put(end, "\n"));
 }

@@ -5,9 +5,9 @@
 // and call its operations on an object that another module created, so the
 // class keeps a plain layout: no virtual functions.
 //
-// Every line ends with CR LF; map lines are indented by `depth` tabs. A line
-// is formatted straight into its file's sink, so a line of any length is
-// written whole.
+// Every line ends with CR LF (but the ASE face line); map lines are indented
+// by `depth` tabs, ASE lines by `aseDepth` tabs. A line is formatted
+// straight into its file's sink, so a line of any length is written whole.
 
 #include "common/ByteSink.h"
 #include "host/math/Point3.h"
@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+class Face;
 
 class T3dWriter {
 public:
@@ -62,6 +64,32 @@ public:
     // One line of the EXEC script, not indented; nothing before Open.
     void WriteExecLine(std::string_view text);
 
+    // Static-mesh (ASE) files, one open at a time. Their lines are indented
+    // by aseDepth tabs and end with CR LF, except the face line (LF alone).
+
+    // The block number that AseBeginBlock leaves out of its line.
+    static constexpr std::int32_t NoNumber = -493;
+    // Creates the folder "<directory>ase_<packageFolder>" (an existing one is
+    // fine) and in it, replacing any file of that name, "<meshName>.ase" as
+    // the ASE text. False when the file cannot be created or Open never split
+    // a path.
+    bool OpenAse(std::string_view meshName, std::string_view packageFolder);
+    // Closes the ASE file, writing what is collected; nothing when none is open.
+    void CloseAse();
+    void AseLong(std::string_view key, std::int32_t value);
+    void AseString(std::string_view key, std::string_view text, bool quoted);
+    void AseFloat(std::string_view key, float value);
+    // The index right-aligned in five characters, then the vector's X, Y, Z.
+    void AseIndexedVector(std::string_view key, std::int32_t index, const Point3& value);
+    // "*<key> <number> {", or "*<key> {" for NoNumber; the block's lines go
+    // one tab deeper.
+    void AseBeginBlock(std::string_view key, std::int32_t number);
+    void AseEndBlock();
+    // The face line of face number index: its corners, its smoothing groups
+    // (1-based, "0" for none) and its material id, limited to
+    // highestMaterialId so that it names a declared sub-material.
+    void AseFace(const Face& face, std::int32_t index, std::int32_t highestMaterialId);
+
     std::int32_t Depth() const { return depth; }
     std::int32_t AseDepth() const { return aseDepth; }
     // Ends with the separator found in the path given to Open.
@@ -78,6 +106,7 @@ private:
     void EndMapLine();
     void WritePolygonVector(std::string_view label, float x, float y, float z);
     void CopyActorFile();
+    void StartAseKeyLine(std::string_view key);
 
     std::int32_t depth = 1;  // the actor file's text sits inside the map block
     std::int32_t aseDepth = 0;

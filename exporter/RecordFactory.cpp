@@ -3,6 +3,7 @@
 #include "exporter/CustomActorExport.h"
 #include "exporter/ExportActor.h"
 #include "exporter/LightExport.h"
+#include "exporter/StaticMeshExport.h"
 #include "exporter/TriggerExport.h"
 
 std::unique_ptr<ExportActor> CreateRecord(NodeKind kind, ExportContext& context, INode& node, Modifier* modifier) {
@@ -10,8 +11,8 @@ std::unique_ptr<ExportActor> CreateRecord(NodeKind kind, ExportContext& context,
         case NodeKind::Actor: return std::make_unique<CustomActorExport>(context, node, modifier);
         case NodeKind::Trigger: return std::make_unique<TriggerExport>(context, node, modifier);
         case NodeKind::Light: return std::make_unique<LightExport>(context, node, modifier);
-        // Static meshes, brushes and movers have no record yet: passed over.
-        case NodeKind::StaticMesh:
+        case NodeKind::StaticMesh: return std::make_unique<StaticMeshExport>(context, node, modifier);
+        // Brushes and movers have no record yet: passed over.
         case NodeKind::Brush:
         case NodeKind::Mover:
         case NodeKind::None: break;

@@ -73,10 +73,43 @@ TEST(FloatFormat, MatchesPrintfNearRoundingTies) {
         EXPECT_EQ(Formatted(value), Printed(value));
         EXPECT_EQ(Formatted(-value), Printed(-value));
     }
+    // The same ties with the largest integer parts a float still carries
+    // them at, and the smallest values that are ties (half a millionth lies
+    // between them, so they all round down or up as the digits say).
+    for (int odd = (1 << 24) - 1; odd > (1 << 24) - 2000; odd -= 2) {
+        const float value = static_cast<float>(odd) / 128.0f;
+        EXPECT_EQ(Formatted(value), Printed(value));
+        EXPECT_EQ(Formatted(-value), Printed(-value));
+    }
+    EXPECT_EQ(Formatted(131071.9921875f), "131071.992188");
+    EXPECT_EQ(Formatted(131071.9765625f), "131071.976562");
     EXPECT_EQ(Formatted(0.0078125f), "0.007812");
     EXPECT_EQ(Formatted(0.0234375f), "0.023438");
     EXPECT_EQ(Formatted(0.0000005f), "0.000000");
     EXPECT_EQ(Formatted(0.0000015f), Printed(0.0000015f));
+}
+
+TEST(FloatFormat, MatchesPrintfInEveryBinade) {
+    // Every exponent with the smallest, largest and a few other mantissas,
+    // both signs: the integer path, its rounding of each shift and the hand
+    // over to the general path at 2^64 all meet here.
+    std::mt19937 random(11u);
+    for (std::uint32_t exponent = 0; exponent < 255; ++exponent) {
+        const std::uint32_t randomMantissa = static_cast<std::uint32_t>(random()) & 0x7FFFFFu;
+        for (std::uint32_t mantissa : {0u, 1u, 0x400000u, 0x7FFFFFu, randomMantissa}) {
+            for (std::uint32_t sign : {0u, 0x80000000u}) {
+                const float value = FromBits(sign | exponent << 23 | mantissa);
+                EXPECT_EQ(Formatted(value), Printed(value)) << std::hex << (sign | exponent << 23 | mantissa);
+            }
+        }
+    }
+    const float twoTo64 = std::ldexp(1.0f, 64);
+    for (float value : {std::ldexp(1.0f, 63), std::nextafter(twoTo64, 0.0f), twoTo64, std::nextafter(twoTo64, FLT_MAX),
+                        std::ldexp(1.0f, 23) + 0.5f, 16777215.0f, 16777216.0f}) {
+        EXPECT_EQ(Formatted(value), Printed(value));
+        EXPECT_EQ(Formatted(-value), Printed(-value));
+    }
+    EXPECT_EQ(Formatted(std::nextafter(twoTo64, 0.0f)), "18446742974197923840.000000");
 }
 
 TEST(FloatFormat, ExtremesAndSpecialValues) {
@@ -105,9 +138,37 @@ TEST(FloatFormat, NegativeValuesThatRoundToZeroHaveNoSign) {
     EXPECT_EQ(Formatted(-4.9e-7f), "0.000000");
     EXPECT_EQ(Formatted(-std::numeric_limits<float>::denorm_min()), "0.000000");
     EXPECT_EQ(Formatted(-FLT_MIN), "0.000000");
+    // Just below and above half a millionth.
+    const float halfMillionth = 5e-7f;
+    EXPECT_EQ(Formatted(-std::nextafter(halfMillionth, 0.0f)), "0.000000");
+    EXPECT_EQ(Formatted(-std::nextafter(halfMillionth, 1.0f)), Printed(-std::nextafter(halfMillionth, 1.0f)));
     // The first negative values that print a digit keep their sign.
     EXPECT_EQ(Formatted(-5.1e-7f), "-0.000001");
     EXPECT_EQ(Formatted(-0.000001f), "-0.000001");
+}
+
+TEST(LongFormat, PaddedToAFieldAsPrintf) {
+    auto padded = [](std::int32_t value, int width) {
+        char text[textout::kLongTextMax];
+        return std::string(text, textout::FormatPaddedLong(text, value, width));
+    };
+    EXPECT_EQ(padded(3, 5), "    3");
+    EXPECT_EQ(padded(-12, 5), "  -12");
+    EXPECT_EQ(padded(7, 2), " 7");
+    EXPECT_EQ(padded(-1, 2), "-1");
+    EXPECT_EQ(padded(123456, 5), "123456");
+    EXPECT_EQ(padded(-1234, 5), "-1234");
+    EXPECT_EQ(padded(std::numeric_limits<std::int32_t>::min(), 6), "-2147483648");
+    std::mt19937 random(5u);
+    for (int i = 0; i < 10000; ++i) {
+        // Mostly short numbers, so that padding happens, with either sign.
+        const auto value = static_cast<std::int32_t>(random()) >> (random() % 32);
+        for (int width : {0, 1, 2, 5, 6, 11}) {
+            char printed[32];
+            std::snprintf(printed, sizeof printed, "%*ld", width, static_cast<long>(value));
+            EXPECT_EQ(padded(value, width), printed);
+        }
+    }
 }
 
 TEST(LongFormat, MatchesPrintf) {
