@@ -5,8 +5,33 @@
 // order here is part of the contract between the host and the modules.
 
 #include "host/core/ClassId.h"
+#include "host/core/Persistence.h"
 
 #include <string>
+#include <unordered_map>
+
+class Animatable;
+class Interface;
+
+// Where editing starts: 0 is the modify panel.
+constexpr unsigned BEGIN_EDIT_CREATE = 0x1;
+// Editing ends because the panel takes the user interface away.
+constexpr unsigned END_EDIT_REMOVEUI = 0x1;
+
+// Pairs each original with its copy while the host clones a group of
+// instances, so that copies can find each other's copies.
+class RemapDir {
+public:
+    void AddEntry(const Animatable* original, Animatable* copy) { copies_[original] = copy; }
+    // Null when the original has not been cloned in this group.
+    Animatable* FindMapping(const Animatable* original) const {
+        const auto found = copies_.find(original);
+        return found == copies_.end() ? nullptr : found->second;
+    }
+
+private:
+    std::unordered_map<const Animatable*, Animatable*> copies_;
+};
 
 class Animatable {
 public:
@@ -16,4 +41,20 @@ public:
     virtual std::string GetClassName() const { return {}; }
     // Frees the instance; host and modules each free what they allocated.
     virtual void DeleteThis() { delete this; }
+
+    // The instance is being edited in a panel of ip (flags: where, see
+    // BEGIN_EDIT_CREATE; prev: the instance edited before, if any): it adds
+    // its rollup pages. EndEditParams removes them again.
+    virtual void BeginEditParams(Interface* /*ip*/, unsigned /*flags*/, Animatable* /*prev*/) {}
+    virtual void EndEditParams(Interface* /*ip*/, unsigned /*flags*/, Animatable* /*next*/) {}
+    // A new instance with this one's state, or null when the class cannot be
+    // copied. Implementations end with BaseClone(this, copy, remap).
+    virtual Animatable* Clone(RemapDir& /*remap*/) { return nullptr; }
+    // The instance's state as chunks of its own, and back. An instance
+    // without state of its own writes and reads nothing.
+    virtual IOResult Save(ISave* /*isave*/) { return IO_OK; }
+    virtual IOResult Load(ILoad* /*iload*/) { return IO_OK; }
 };
+
+// The host's part of every clone: it records the pair in remap.
+inline void BaseClone(const Animatable* from, Animatable* to, RemapDir& remap) { remap.AddEntry(from, to); }

@@ -1,15 +1,36 @@
 #pragma once
-// The host as the plug-ins reach it: the scene, the progress display with its
-// cancel flag, and the clipboard. One instance exists host-wide; the program
-// gives it the scene and a progress display.
+// The host as the plug-ins reach it: the scene and the current time, the
+// progress display with its cancel flag, the clipboard, and the rollup pages
+// of the command panel. One instance exists host-wide; the program gives it
+// the scene and a progress display.
 
 #include "host/scene/INode.h"
+#include "host/scene/TimeValue.h"
+#include "host/ui/Messages.h"
 
 #include <atomic>
 #include <string>
 #include <utility>
+#include <vector>
 
 class Scene;
+
+namespace ui {
+struct DialogTemplate;
+}
+
+// AddRollupPage flag: the page starts rolled up.
+constexpr unsigned APPENDROLL_CLOSED = 0x1;
+// The category of ordinary pages; pages of a lower category come first.
+constexpr int ROLLUP_CAT_STANDARD = 4000;
+
+// A page of the command panel, as the host lists it.
+struct RollupPage {
+    ui::HWND window = nullptr;
+    std::string title;
+    bool open = true;
+    int category = ROLLUP_CAT_STANDARD;
+};
 
 // Where the host shows an operation's progress (a terminal, a window, nothing).
 class ProgressDisplay {
@@ -33,6 +54,10 @@ public:
     // The scene walk (see Scene::EnumTree); false when proc aborted it.
     bool EnumTree(ITreeEnumProc& proc) const;
 
+    // The time the user is at; plug-ins read and write parameters at it.
+    TimeValue GetTime() const { return time_; }
+    void SetTime(TimeValue time) { time_ = time; }
+
     void ProgressStart(const std::string& title);
     void ProgressUpdate(int percent, const std::string& text);
     void ProgressEnd();
@@ -46,13 +71,39 @@ public:
     void SetClipboardText(std::string text) { clipboard_ = std::move(text); }
     const std::string& GetClipboardText() const { return clipboard_; }
 
+    // Adds a page to the command panel: a modeless dialog made from
+    // dialogTemplate inside the panel, whose procedure proc gets param with
+    // WM_INITDIALOG. With APPENDROLL_CLOSED in flags it is added rolled up.
+    // Pages stay in category order, in the order added within a category.
+    // Null when the dialog cannot be built.
+    ui::HWND AddRollupPage(const ui::DialogTemplate& dialogTemplate, ui::DLGPROC proc, const std::string& title,
+                           ui::LPARAM param = 0, unsigned flags = 0, int category = ROLLUP_CAT_STANDARD);
+    // Destroys the page (its procedure gets WM_DESTROY); false for a window
+    // that is not a page.
+    bool DeleteRollupPage(ui::HWND page);
+    // The live pages, top to bottom.
+    std::vector<RollupPage> GetRollupPages() const;
+    // Rolls a page open or up, as a click on its title does. A rolled-up
+    // page is hidden, so its controls take no user input.
+    bool SetRollupPageOpen(ui::HWND page, bool open);
+    bool IsRollupPageOpen(ui::HWND page) const;
+    // Gives the page at index (in GetRollupPages order) a height in pixels.
+    bool SetRollupPageHeight(int index, int height);
+
 private:
+    // Where the page is in pages_; -1 when the window is no live page.
+    int PageIndex(ui::HWND page) const;
+    void ForgetDeadPages();
+
     static_assert(std::atomic<bool>::is_always_lock_free, "the cancel flag is set from signal handlers");
 
     Scene* scene_ = nullptr;
     ProgressDisplay* progress_ = nullptr;
     std::atomic<bool> cancel_{false};
     std::string clipboard_;
+    TimeValue time_ = 0;
+    ui::HWND commandPanel_ = nullptr;
+    std::vector<RollupPage> pages_;
 };
 
 // The host-wide instance; it exists as soon as the host library is loaded.

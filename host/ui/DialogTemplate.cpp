@@ -1,5 +1,7 @@
 #include "host/ui/DialogTemplate.h"
 
+#include "host/ui/CustomControls.h"
+
 #include <utility>
 
 namespace ui {
@@ -70,6 +72,22 @@ DialogControl BitmapControl(const Bitmap& image, int x, int y, int width, int he
     DialogControl control = Control(IDC_STATIC, WC_STATIC, "", kShown | SS_BITMAP, x, y, width, height);
     control.image = &image;
     return control;
+}
+
+DialogControl SpinnerControl(int id, int x, int y, int width, int height) {
+    return Control(id, SPINNER_WINDOW_CLASS, "", kShown, x, y, width, height);
+}
+
+DialogControl CustEdit(int id, int x, int y, int width, int height) {
+    return Control(id, CUSTEDIT_WINDOW_CLASS, "", kTabStop, x, y, width, height);
+}
+
+DialogControl CustButton(int id, std::string text, int x, int y, int width, int height) {
+    return Control(id, CUSTBUTTON_WINDOW_CLASS, std::move(text), kTabStop, x, y, width, height);
+}
+
+DialogControl ColorSwatch(int id, std::string text, int x, int y, int width, int height) {
+    return Control(id, COLORSWATCH_WINDOW_CLASS, std::move(text), kShown, x, y, width, height);
 }
 
 RECT MapDialogRect(const RECT& dialogUnits) {

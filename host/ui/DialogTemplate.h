@@ -44,6 +44,11 @@ DialogControl EditText(int id, int x, int y, int width, int height, unsigned ext
 DialogControl DropDownList(int id, int x, int y, int width, int height);
 DialogControl ListBox(int id, int x, int y, int width, int height);
 DialogControl BitmapControl(const Bitmap& image, int x, int y, int width, int height);
+// The host's custom controls (CustomControls.h).
+DialogControl SpinnerControl(int id, int x, int y, int width, int height);
+DialogControl CustEdit(int id, int x, int y, int width, int height);
+DialogControl CustButton(int id, std::string text, int x, int y, int width, int height);
+DialogControl ColorSwatch(int id, std::string text, int x, int y, int width, int height);
 
 // Dialog units to pixels, with the base units of the system's 8-point
 // dialog font (6 by 13 pixels).

@@ -1,5 +1,6 @@
 #include "host/ui/UserInput.h"
 
+#include "host/ui/CustomControlState.h"
 #include "host/ui/Dialog.h"
 #include "host/ui/WindowRecord.h"
 
@@ -53,10 +54,30 @@ bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
+void ClickCustomButton(HWND button) {
+    ICustButton custom = GetICustButton(button);
+    if (custom.GetType() == CBT_CHECK) custom.SetCheck(!custom.IsChecked());
+    Notify(button, BN_BUTTONUP);
+}
+
+// Enter in a custom edit: the linked spinner's, else the parent's.
+void EnterCustomEdit(HWND edit) {
+    const auto* field = detail::ControlStateOf<detail::CustEditState>(edit, CUSTEDIT_WINDOW_CLASS);
+    if (GetISpinner(field->spinner))
+        detail::SpinnerTakeText(field->spinner, GetWindowText(edit));
+    else
+        detail::NotifyParent(edit, WM_CUSTEDIT_ENTER);
+}
+
 }  // namespace
 
 bool Click(HWND button) {
-    if (!AcceptsInput(button) || !IsClass(button, WC_BUTTON)) return false;
+    if (!AcceptsInput(button)) return false;
+    if (GetICustButton(button)) {
+        ClickCustomButton(button);
+        return true;
+    }
+    if (!IsClass(button, WC_BUTTON)) return false;
     const unsigned kind = GetWindowStyle(button) & BS_TYPEMASK;
     const auto check = static_cast<unsigned>(SendMessage(button, BM_GETCHECK, 0, 0));
     switch (kind) {
@@ -73,11 +94,32 @@ bool Click(HWND button) {
 }
 
 bool Type(HWND edit, std::string_view text) {
-    if (!AcceptsInput(edit) || !IsClass(edit, WC_EDIT)) return false;
+    const bool custom = static_cast<bool>(GetICustEdit(edit));
+    if (!AcceptsInput(edit) || !(custom || IsClass(edit, WC_EDIT))) return false;
     const unsigned style = GetWindowStyle(edit);
     if ((style & ES_READONLY) || ((style & ES_NUMBER) && !AllDigits(text))) return false;
     SetWindowText(edit, text);
-    Notify(edit, EN_CHANGE);
+    if (custom)
+        EnterCustomEdit(edit);
+    else
+        Notify(edit, EN_CHANGE);
+    return true;
+}
+
+bool SetSpinnerValue(HWND spinner, double value) {
+    if (!AcceptsInput(spinner) || !GetISpinner(spinner)) return false;
+    detail::UserSetSpinner(spinner, value);
+    return true;
+}
+
+bool StepSpinner(HWND spinner, int clicks) {
+    return SetSpinnerValue(spinner, detail::SpinnerStepTarget(spinner, clicks));
+}
+
+bool PickColor(HWND swatch, COLORREF colour) {
+    IColorSwatch custom = GetIColorSwatch(swatch);
+    if (!AcceptsInput(swatch) || !custom) return false;
+    custom.SetColor(colour, true);
     return true;
 }
 
