@@ -1,5 +1,6 @@
 #include "exporter/RecordFactory.h"
 
+#include "exporter/BrushExport.h"
 #include "exporter/CustomActorExport.h"
 #include "exporter/ExportActor.h"
 #include "exporter/LightExport.h"
@@ -12,8 +13,8 @@ std::unique_ptr<ExportActor> CreateRecord(NodeKind kind, ExportContext& context,
         case NodeKind::Trigger: return std::make_unique<TriggerExport>(context, node, modifier);
         case NodeKind::Light: return std::make_unique<LightExport>(context, node, modifier);
         case NodeKind::StaticMesh: return std::make_unique<StaticMeshExport>(context, node, modifier);
-        // Brushes and movers have no record yet: passed over.
-        case NodeKind::Brush:
+        case NodeKind::Brush: return std::make_unique<BrushExport>(context, node, modifier);
+        // Movers have no record yet: passed over.
         case NodeKind::Mover:
         case NodeKind::None: break;
     }

@@ -5,6 +5,7 @@
 #include "common/T3dWriter.h"
 #include "exporter/ExportOptions.h"
 #include "exporter/ModifierLines.h"
+#include "exporter/ObjectForm.h"
 #include "exporter/Sanitize.h"
 #include "host/scene/HostClassIds.h"
 #include "host/scene/Mesh.h"
@@ -24,31 +25,6 @@ constexpr const char* kSubMaterialPrefix = "corvatrix_";
 // The engine takes the self-illumination coordinates from its second channel,
 // whatever channel the host keeps them in.
 constexpr std::int32_t kSecondMappingChannel = 2;
-
-// The node's object as a triangle mesh. A converted copy belongs to the
-// exporter and is released with this; the evaluated object is the host's.
-class TriangleForm {
-public:
-    explicit TriangleForm(Object* evaluated) : evaluated_(evaluated) {
-        if (!evaluated_ || !evaluated_->CanConvertToType(TRIOBJ_CLASS_ID)) return;
-        converted_ = evaluated_->ConvertToType(0, TRIOBJ_CLASS_ID);
-    }
-    ~TriangleForm() {
-        if (converted_ && converted_ != evaluated_) converted_->DeleteThis();
-    }
-    TriangleForm(const TriangleForm&) = delete;
-    TriangleForm& operator=(const TriangleForm&) = delete;
-
-    // Null when the object cannot become a triangle mesh.
-    const Mesh* GetMesh() const {
-        if (!converted_ || converted_->ClassID() != TRIOBJ_CLASS_ID) return nullptr;
-        return &static_cast<const TriObject*>(converted_)->GetMesh();
-    }
-
-private:
-    Object* evaluated_;
-    Object* converted_ = nullptr;
-};
 
 // A bitmap of a sub-material, placed once over the whole surface.
 void WriteMapBlock(T3dWriter& writer, std::string_view key, const std::string& path) {
@@ -200,9 +176,9 @@ void StaticMeshExport::WriteActor() {
 }
 
 bool StaticMeshExport::WriteAseFile() {
-    const TriangleForm triangles(node.EvalWorldState(0).obj);
-    const Mesh* mesh = triangles.GetMesh();
-    if (!mesh) return false;
+    const ObjectForm triangles(node.EvalWorldState(0).obj, TRIOBJ_CLASS_ID);
+    if (!triangles.Get()) return false;
+    const Mesh* mesh = &static_cast<const TriObject*>(triangles.Get())->GetMesh();
     T3dWriter& writer = context.writer;
     if (!writer.OpenAse(name, meshPackage)) return false;
 

@@ -2,6 +2,7 @@
 
 #include "common/PluginClassIds.h"
 #include "host/core/ClassDirectory.h"
+#include "host/scenefile/ModifierKeys.h"
 
 #include <cstddef>
 #include <string>
@@ -18,9 +19,9 @@ constexpr PluginType<PluginObjectReader> kObjectTypes[] = {
 };
 
 constexpr PluginType<PluginModifierReader> kModifierTypes[] = {
-    {"Unreal Properties", {kModifierModule, "modifier", OSM_CLASS_ID, CXMOD_CLASS_ID}, nullptr},
-    {"Unreal Brush", {kModifierModule, "modifier", OSM_CLASS_ID, BRUSH_MODIFIER_CLASS_ID}, nullptr},
-    {"Unreal Mover", {kModifierModule, "modifier", OSM_CLASS_ID, MOVER_MODIFIER_CLASS_ID}, nullptr},
+    {"Unreal Properties", {kModifierModule, "modifier", OSM_CLASS_ID, CXMOD_CLASS_ID}, ReadPropertiesModifier},
+    {"Unreal Brush", {kModifierModule, "modifier", OSM_CLASS_ID, BRUSH_MODIFIER_CLASS_ID}, ReadBrushModifier},
+    {"Unreal Mover", {kModifierModule, "modifier", OSM_CLASS_ID, MOVER_MODIFIER_CLASS_ID}, ReadMoverModifier},
 };
 
 template <class Reader, std::size_t N>

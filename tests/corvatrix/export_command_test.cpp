@@ -79,7 +79,8 @@ TEST(ExportCommand, BadSceneWritesNothingAndUnwritableOutputFails) {
 
 TEST(ExportCommand, MissingExportPlugInIsReportedCleanly) {
     ScratchFolder folder;
-    ProgramRun run = RunProgram("export '" + ExampleScene() + "' Level.t3d --plugins . --settings s.ini", folder.Path());
+    std::ofstream(folder / "plain.json") << "{\"nodes\": [{\"name\": \"Box01\", \"object\": {\"type\": \"box\"}}]}";
+    ProgramRun run = RunProgram("export plain.json Level.t3d --plugins . --settings s.ini", folder.Path());
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.err.find("no export plug-in for T3D files is loaded"), std::string::npos) << run.err;
     EXPECT_FALSE(os::FileExists(folder / "Level.t3d"));

@@ -7,6 +7,7 @@
 #include "host/scene/Mtl.h"
 #include "host/scene/Texmap.h"
 #include "tests/host/scenefile/SceneFileTest.h"
+#include "tests/modifiers/ModifierModule.h"
 
 #include <cstdlib>
 #include <vector>
@@ -164,11 +165,10 @@ TEST_F(SceneFileScene, PluginTypesNeedTheirModule) {
     EXPECT_EQ(Fault(R"({"objects": [{"name": "T", "type": "Trigger"}]})"),
               R"(: objects[0]: type "Trigger" needs the object plug-in corvatrix.dlo, which is not loaded)");
 
-    // With the module loaded, the type's keys still have no reader.
+    // A registered class that makes no instance is reported at the modifier.
     const RegisteredClass brush(OSM_CLASS_ID, Class_ID(0x07F407A5, 0x6FD552AE));
-    EXPECT_EQ(
-        Fault(R"({"nodes": [{"name": "A", "modifiers": [{"type": "Unreal Brush"}]}]})"),
-        R"(: nodes[0].modifiers[0]: type "Unreal Brush": reading its keys from a scene file is not supported yet)");
+    EXPECT_EQ(Fault(R"({"nodes": [{"name": "A", "modifiers": [{"type": "Unreal Brush"}]}]})"),
+              R"(: nodes[0].modifiers[0]: the modifier plug-in could not make the modifier)");
 }
 
 // Every bitmap of the materials below node and its children.
@@ -192,6 +192,8 @@ void CollectBitmaps(INode* node, std::vector<const BitmapTex*>& bitmaps) {
 }
 
 TEST(SceneFileExample, TheShippedExampleLoadsWithItsTextures) {
+    // Some of its nodes carry modifiers of the modifier plug-in.
+    const ModifierModule modifiers;
     std::string error;
     const auto scene = ReadSceneFile(std::string(CORVATRIX_SOURCE_DIR) + "/examples/castle.json", error);
     ASSERT_NE(scene, nullptr) << error;
