@@ -46,3 +46,7 @@ ActorPlacement::ActorPlacement(const INode& node, TimeValue t) {
     const Point3 offset = node.GetObjOffsetPos();
     prePivot = Point3(offset.x, -offset.y, -offset.z);
 }
+
+std::string RotationText(std::int32_t pitch, std::int32_t yaw, std::int32_t roll) {
+    return "(Pitch=" + std::to_string(pitch) + ",Yaw=" + std::to_string(yaw) + ",Roll=" + std::to_string(roll) + ")";
+}

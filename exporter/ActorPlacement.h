@@ -8,10 +8,14 @@
 #include "host/scene/TimeValue.h"
 
 #include <cstdint>
+#include <string>
 
 // An angle in radians as whole engine rotation units, truncated toward zero;
 // 0 for NaN and for angles beyond the 32-bit range.
 std::int32_t RotationUnits(float radians);
+
+// The engine's rotation value: "(Pitch=%ld,Yaw=%ld,Roll=%ld)".
+std::string RotationText(std::int32_t pitch, std::int32_t yaw, std::int32_t roll);
 
 struct ActorPlacement {
     // From the node's pivot transform at time t (without the object offset)

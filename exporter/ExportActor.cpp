@@ -61,11 +61,6 @@ bool IsLevelPackage(const std::string& package) {
     });
 }
 
-std::string RotationText(const ActorPlacement& placement) {
-    return "(Pitch=" + std::to_string(placement.pitch) + ",Yaw=" + std::to_string(placement.yaw) +
-           ",Roll=" + std::to_string(placement.roll) + ")";
-}
-
 }  // namespace
 
 ExportActor::ExportActor(const ExportContext& exportContext, INode& exportedNode, Modifier* tagModifier)
@@ -95,5 +90,7 @@ void ExportActor::WritePlacement(int mask) const {
     if (mask & kPlacementDrawScale3D) writer.WriteVector("DrawScale3D", placement.drawScale3D);
     if (mask & kPlacementPrePivot) writer.WriteVector("PrePivot", placement.prePivot);
     if (mask & kPlacementLocation) writer.WriteVector("Location", placement.location);
-    if (mask & kPlacementRotation) writer.WriteString("Rotation", RotationText(placement), false);
+    if (mask & kPlacementRotation) {
+        writer.WriteString("Rotation", RotationText(placement.pitch, placement.yaw, placement.roll), false);
+    }
 }

@@ -4,6 +4,7 @@
 #include "exporter/CustomActorExport.h"
 #include "exporter/ExportActor.h"
 #include "exporter/LightExport.h"
+#include "exporter/MoverExport.h"
 #include "exporter/StaticMeshExport.h"
 #include "exporter/TriggerExport.h"
 
@@ -14,8 +15,7 @@ std::unique_ptr<ExportActor> CreateRecord(NodeKind kind, ExportContext& context,
         case NodeKind::Light: return std::make_unique<LightExport>(context, node, modifier);
         case NodeKind::StaticMesh: return std::make_unique<StaticMeshExport>(context, node, modifier);
         case NodeKind::Brush: return std::make_unique<BrushExport>(context, node, modifier);
-        // Movers have no record yet: passed over.
-        case NodeKind::Mover:
+        case NodeKind::Mover: return std::make_unique<MoverExport>(context, node, modifier);
         case NodeKind::None: break;
     }
     return nullptr;
