@@ -1,4 +1,5 @@
 #include "exporter/MoverExport.h"
+#include "host/scene/BoxObject.h"
 #include "host/scene/PositionControllers.h"
 #include "tests/exporter/contract/ContractDoubles.h"
 #include "tests/exporter/records/RecordFixture.h"
@@ -89,6 +90,24 @@ TEST_F(MoverExportTest, AnotherModifierWritesNoBlockButTheMeshIsExported) {
     EXPECT_EQ(ActorText(), "");
     EXPECT_TRUE(os::FileExists(folder / "ase_Castle_S/Door.ase"));
     EXPECT_TRUE(Contains(ExecText(), "STATICMESH IMPORT FILE="));
+}
+
+TEST_F(MoverExportTest, InstancesImportOneMeshAndBothMoversShowIt) {
+    Object* shared = scene.Adopt(new BoxObject(10.0f, 10.0f, 10.0f));
+    for (const char* name : {"GateA", "GateB"}) {
+        SceneNode* node = scene.GetRootNode()->AddChild(name);
+        node->SetObject(shared);
+        Write(node, &mover);
+    }
+    std::string text = ActorText();
+    EXPECT_TRUE(Contains(text, "Name=GateA\r\n\t\tInitialState"));
+    EXPECT_EQ(text.find("StaticMesh=StaticMesh'Castle_S.Misc.GateB'"), std::string::npos);
+    std::size_t first = text.find("StaticMesh=StaticMesh'Castle_S.Misc.GateA'");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_NE(text.find("StaticMesh=StaticMesh'Castle_S.Misc.GateA'", first + 1), std::string::npos);
+    std::string script = ExecText();
+    EXPECT_TRUE(Contains(script, "NAME=\"GateA\""));
+    EXPECT_FALSE(Contains(script, "NAME=\"GateB\""));
 }
 
 }  // namespace
