@@ -2,6 +2,7 @@
 
 #include "host/scene/Mtl.h"
 #include "host/scene/Texmap.h"
+#include "tests/common/ImageHeaders.h"
 #include "tests/host/scenefile/SceneFileTest.h"
 
 #include <cstdint>
@@ -12,46 +13,7 @@
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-void Put(Bytes& bytes, std::size_t at, std::uint32_t value, int count, bool bigEndian = false) {
-    for (int i = 0; i < count; ++i) {
-        const int shift = 8 * (bigEndian ? count - 1 - i : i);
-        bytes[at + static_cast<std::size_t>(i)] = static_cast<unsigned char>(value >> shift);
-    }
-}
-
-// Image headers alone: the reader needs nothing of the pixels.
-Bytes BmpHeader(std::uint32_t width, std::uint32_t height) {
-    Bytes bytes(54, 0);
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    Put(bytes, 14, 40, 4);
-    Put(bytes, 18, width, 4);
-    Put(bytes, 22, height, 4);
-    Put(bytes, 26, 1, 2);
-    Put(bytes, 28, 24, 2);
-    return bytes;
-}
-
-Bytes TgaHeader(std::uint32_t width, std::uint32_t height) {
-    Bytes bytes(18, 0);
-    bytes[2] = 2;  // true colour
-    Put(bytes, 12, width, 2);
-    Put(bytes, 14, height, 2);
-    bytes[16] = 24;
-    return bytes;
-}
-
-Bytes PngHeader(std::uint32_t width, std::uint32_t height) {
-    Bytes bytes = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-    bytes.resize(33, 0);
-    Put(bytes, 16, width, 4, true);
-    Put(bytes, 20, height, 4, true);
-    bytes[24] = 8;
-    bytes[25] = 2;
-    return bytes;
-}
+using namespace image_headers;
 
 // text as a JSON string.
 std::string JsonString(const std::string& text) {
@@ -121,9 +83,9 @@ TEST_F(SceneFileMaterials, MaterialKindsAndTheirReferences) {
 }
 
 TEST_F(SceneFileMaterials, BitmapSizesComeFromTheImagesBesideTheSceneFile) {
-    WriteImage("tex/wall.bmp", BmpHeader(64, 32));
-    WriteImage("tex/floor.tga", TgaHeader(16, 128));
-    WriteImage("tex/sky.png", PngHeader(256, 8));
+    WriteImage("tex/wall.bmp", Bmp(64, 32));
+    WriteImage("tex/floor.tga", Tga(16, 128));
+    WriteImage("tex/sky.png", Png(256, 8));
     const std::string absolutePng = folder_ / "tex/sky.png";
     struct Case {
         std::string path;
