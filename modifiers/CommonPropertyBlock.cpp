@@ -1,7 +1,7 @@
 #include "modifiers/CommonPropertyBlock.h"
 
+#include "common/ChunkIo.h"
 #include "common/T3dWriter.h"
-#include "modifiers/ChunkIo.h"
 #include "modifiers/PropertyLines.h"
 
 namespace cp = common_properties;

@@ -1,8 +1,8 @@
 #include "modifiers/UnrealBrushModifier.h"
 
+#include "common/ChunkIo.h"
 #include "modifiers/BrushRollupPages.h"
 #include "modifiers/BrushValueTable.h"
-#include "modifiers/ChunkIo.h"
 
 namespace bv = brush_values;
 

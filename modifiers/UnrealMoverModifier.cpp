@@ -1,7 +1,7 @@
 #include "modifiers/UnrealMoverModifier.h"
 
+#include "common/ChunkIo.h"
 #include "common/T3dWriter.h"
-#include "modifiers/ChunkIo.h"
 #include "modifiers/MoverRollupPage.h"
 #include "modifiers/PropertyLines.h"
 

@@ -1,4 +1,4 @@
-#include "modifiers/ChunkIo.h"
+#include "common/ChunkIo.h"
 
 #include <cstring>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-// The modifiers' saved values: each class level keeps one chunk holding a
+// Saved values of the plug-ins' classes: a chunk holding a
 // block of 32-bit words, written as the words lie in memory.
 
 #include "host/core/Persistence.h"

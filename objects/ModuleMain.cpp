@@ -1,0 +1,52 @@
+// The entry points of corvatrix.dlo: the trigger and actor helper classes,
+// and the actor library, built from the cxActors folder beside the module.
+
+#include "host/core/PluginEntry.h"
+#include "host/os/Files.h"
+#include "host/ui/CustomControls.h"
+#include "objects/ObjectClassDescs.h"
+#include "objects/actor/ActorLibrary.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ActorFolder() {
+    const std::string module = os::ModulePath(reinterpret_cast<const void*>(&ModuleEntry));
+    const std::size_t cut = module.find_last_of("/\\");
+    return (cut == std::string::npos ? std::string(".") : module.substr(0, cut)) + "/cxActors";
+}
+
+// A definition that cannot be used is left out of the library; the artist
+// learns which and why.
+void BuildLibrary() {
+    ActorLibrary& library = TheActorLibrary();
+    if (library.IsBuilt()) return;
+    library.Build(ActorFolder());
+    for (const std::string& warning : library.Warnings()) {
+        std::fprintf(stderr, "corvatrix.dlo: skipped %s\n", warning.c_str());
+    }
+}
+
+}  // namespace
+
+PLUGIN_EXPORT const char* LibDescription() { return "corvatrix: Objects to export different types of Unreal Actors"; }
+
+PLUGIN_EXPORT int LibNumberClasses() { return 1; }
+
+PLUGIN_EXPORT ClassDesc* LibClassDesc(int i) { return i == 0 ? ActorClassDesc() : nullptr; }
+
+PLUGIN_EXPORT unsigned long LibVersion() { return HOST_API_VERSION; }
+
+PLUGIN_EXPORT int ModuleEntry(HINSTANCE module, unsigned reason) {
+    static bool controlsReady = false;
+    KeepObjectModuleInstance(module);
+    if (!controlsReady) {
+        // The property pages use the host's spinners, edits and swatches.
+        ui::InitCustomControls();
+        controlsReady = true;
+    }
+    if (reason == MODULE_ATTACH) BuildLibrary();
+    return 1;
+}

@@ -1,0 +1,34 @@
+#include "objects/ObjectClassDescs.h"
+
+#include "objects/actor/ActorHelperObject.h"
+#include "objects/actor/ActorLibrary.h"
+
+namespace {
+
+HINSTANCE moduleInstance = nullptr;
+
+// Both helpers are public classes of the module's category in the create panel.
+class ObjectClassDesc : public ClassDesc2 {
+public:
+    bool IsPublic() const override { return true; }
+    const char* Category() const override { return "corvatrix"; }
+    HINSTANCE HInstance() const override { return moduleInstance; }
+};
+
+class ActorDesc : public ObjectClassDesc {
+public:
+    Animatable* Create(bool) override { return new ActorHelperObject(TheActorLibrary()); }
+    const char* ClassName() const override { return ActorHelperObject::kClassName; }
+    SClass_ID SuperClassID() const override { return GEOMOBJECT_CLASS_ID; }
+    Class_ID ClassID() const override { return ACTOR_HELPER_CLASS_ID; }
+    const char* InternalName() const override { return ActorHelperObject::kInternalName; }
+};
+
+}  // namespace
+
+void KeepObjectModuleInstance(HINSTANCE module) { moduleInstance = module; }
+
+ClassDesc2* ActorClassDesc() {
+    static ActorDesc desc;
+    return &desc;
+}

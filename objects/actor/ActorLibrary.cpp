@@ -1,0 +1,71 @@
+#include "objects/actor/ActorLibrary.h"
+
+#include "host/os/Files.h"
+#include "objects/cxa/ActorDefReader.h"
+#include "objects/cxa/CxaFormat.h"
+
+namespace {
+
+std::string InFolder(const std::string& folder, std::string_view name) {
+    return folder + "/" + std::string(name);
+}
+
+}  // namespace
+
+int ActorLibrary::Build(std::string_view folder) {
+    if (built_) return 0;
+    built_ = true;
+    folder_ = std::string(folder);
+    for (const std::string& name : os::FindFiles(folder_, "*.cxa")) {
+        ActorLibraryEntry entry;
+        if (name.size() > LibraryFileName::kCapacity) {
+            warnings_.push_back(InFolder(folder_, name) + ": the file name is longer than " +
+                                std::to_string(LibraryFileName::kCapacity) + " characters");
+            continue;
+        }
+        if (!cxa::ReadClassNameFromFile(InFolder(folder_, name), entry.className)) {
+            warnings_.push_back(InFolder(folder_, name) +
+                                ": not an actor definition (unreadable, no CXA magic or no class name)");
+            continue;
+        }
+        entry.fileName.Assign(name);
+        entries_.push_back(entry);
+    }
+    return Count();
+}
+
+int ActorLibrary::FindByFileName(std::string_view fileName) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (cxa::EqualIgnoringCase(entries_[i].fileName.View(), fileName)) return i;
+    }
+    return -1;
+}
+
+int ActorLibrary::FindByClassName(std::string_view className) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (cxa::EqualIgnoringCase(entries_[i].className.View(), className)) return i;
+    }
+    return -1;
+}
+
+std::string_view ActorLibrary::ClassName(int index) const {
+    return Valid(index) ? entries_[index].className.View() : std::string_view();
+}
+
+std::string_view ActorLibrary::FileName(int index) const {
+    return Valid(index) ? entries_[index].fileName.View() : std::string_view();
+}
+
+const LibraryFileName* ActorLibrary::FileNameField(int index) const {
+    return Valid(index) ? &entries_[index].fileName : nullptr;
+}
+
+bool ActorLibrary::LoadDefinition(int index, ActorDef& def) const {
+    if (!Valid(index)) return false;
+    return cxa::ReadActorDefFromFile(InFolder(folder_, FileName(index)), ClassName(index), def);
+}
+
+ActorLibrary& TheActorLibrary() {
+    static ActorLibrary library;
+    return library;
+}

@@ -1,0 +1,3 @@
+#include "objects/shared/ObjectChanged.h"
+
+void NotifyObjectChanged(Animatable&) {}
