@@ -2,6 +2,7 @@
 
 #include "corvatrix/Commands.h"
 #include "corvatrix/PluginSession.h"
+#include "host/scenefile/ModuleActorLibrary.h"
 
 #include <cstdio>
 
@@ -15,6 +16,19 @@ const char* SuperClassName(SClass_ID superClass) {
         case OSM_CLASS_ID: return "modifier";
         case SCENE_EXPORT_CLASS_ID: return "scene export";
         default: return "other";
+    }
+}
+
+// The classes the "Actor" object offers, when the object module is loaded.
+void PrintActorLibrary() {
+    const ActorLibrary library = ModuleActorLibrary();
+    if (!library.IsBuilt()) return;
+    std::printf("Actor library: %s\n", library.Folder().c_str());
+    if (library.Count() == 0) std::printf("  no actor definitions\n");
+    for (int i = 0; i < library.Count(); ++i) {
+        const std::string fileName(library.FileName(i));
+        const std::string className(library.ClassName(i));
+        std::printf("  %-24s %s\n", fileName.c_str(), className.c_str());
     }
 }
 
@@ -33,5 +47,6 @@ int RunClasses(const CommandLine& line, const std::string& programPath) {
                         id.PartA(), id.PartB(), desc->InternalName());
         }
     }
+    PrintActorLibrary();
     return kExitDone;
 }

@@ -5,7 +5,7 @@
 #include "host/os/Files.h"
 #include "host/ui/CustomControls.h"
 #include "objects/ObjectClassDescs.h"
-#include "objects/actor/ActorLibrary.h"
+#include "objects/cxa/ActorLibrary.h"
 
 #include <cstdio>
 #include <string>

@@ -1,7 +1,7 @@
 #include "objects/ObjectClassDescs.h"
 
 #include "objects/actor/ActorHelperObject.h"
-#include "objects/actor/ActorLibrary.h"
+#include "objects/cxa/ActorLibrary.h"
 
 namespace {
 
@@ -27,6 +27,11 @@ public:
 }  // namespace
 
 void KeepObjectModuleInstance(HINSTANCE module) { moduleInstance = module; }
+
+ActorLibrary& TheActorLibrary() {
+    static ActorLibrary library;
+    return library;
+}
 
 ClassDesc2* ActorClassDesc() {
     static ActorDesc desc;

@@ -6,4 +6,9 @@
 // The module's handle, which the descriptors report; the entry point keeps it.
 void KeepObjectModuleInstance(HINSTANCE module);
 
+class ActorLibrary;
+
+// The module's one actor library, built when the module loads.
+ActorLibrary& TheActorLibrary();
+
 ClassDesc2* ActorClassDesc();

@@ -2,6 +2,7 @@
 
 #include "common/PluginClassIds.h"
 #include "host/core/ClassDirectory.h"
+#include "host/scenefile/ActorKeys.h"
 #include "host/scenefile/ModifierKeys.h"
 
 #include <cstddef>
@@ -14,7 +15,7 @@ constexpr const char* kObjectModule = "corvatrix.dlo";
 constexpr const char* kModifierModule = "corvatrix.dlm";
 
 constexpr PluginType<PluginObjectReader> kObjectTypes[] = {
-    {"Actor", {kObjectModule, "object", GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID}, nullptr},
+    {"Actor", {kObjectModule, "object", GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID}, ReadActorObject},
     {"Trigger", {kObjectModule, "object", HELPER_CLASS_ID, TRIGGER_HELPER_CLASS_ID}, nullptr},
 };
 

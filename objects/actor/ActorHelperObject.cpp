@@ -2,7 +2,7 @@
 
 #include "common/ChunkIo.h"
 #include "host/scene/Interface.h"
-#include "objects/actor/ActorLibrary.h"
+#include "objects/cxa/ActorLibrary.h"
 #include "objects/actor/ActorMeshes.h"
 #include "objects/actor/ActorPropertyLines.h"
 #include "objects/actor/ActorRollup.h"

@@ -3,7 +3,7 @@
 #include "host/params/ParamMap.h"
 #include "host/ui/Window.h"
 #include "objects/actor/ActorHelperObject.h"
-#include "objects/actor/ActorLibrary.h"
+#include "objects/cxa/ActorLibrary.h"
 #include "objects/shared/ObjectBanner.h"
 #include "objects/shared/ObjectChanged.h"
 

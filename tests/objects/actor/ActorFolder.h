@@ -2,7 +2,7 @@
 // An actor folder for the tests: definitions written by the CXA writer into
 // a scratch folder, and libraries built from it.
 
-#include "objects/actor/ActorLibrary.h"
+#include "objects/cxa/ActorLibrary.h"
 #include "objects/cxa/CxaWriter.h"
 #include "tests/common/ScratchFolder.h"
 

@@ -1,4 +1,4 @@
-#include "objects/actor/ActorLibrary.h"
+#include "objects/cxa/ActorLibrary.h"
 
 #include "host/os/Files.h"
 #include "objects/cxa/ActorDefReader.h"
@@ -63,9 +63,4 @@ const LibraryFileName* ActorLibrary::FileNameField(int index) const {
 bool ActorLibrary::LoadDefinition(int index, ActorDef& def) const {
     if (!Valid(index)) return false;
     return cxa::ReadActorDefFromFile(InFolder(folder_, FileName(index)), ClassName(index), def);
-}
-
-ActorLibrary& TheActorLibrary() {
-    static ActorLibrary library;
-    return library;
 }

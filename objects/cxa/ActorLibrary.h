@@ -1,8 +1,8 @@
 #pragma once
-// The actor classes the object plug-in offers: one entry per CXA file in its
-// actor folder, built once when the plug-in loads. Scenes store an entry's
-// file name, so the same definition is found again on load; the index is
-// only meaningful while the host runs.
+// The actor classes of an actor folder: one entry per CXA file in it. The
+// object plug-in builds its library once when it loads; scenes store an
+// entry's file name, so the same definition is found again on load; the
+// index is only meaningful while the host runs.
 
 #include "objects/cxa/ActorDef.h"
 #include "objects/cxa/ClassNameReader.h"
@@ -60,6 +60,3 @@ private:
     std::vector<ActorLibraryEntry> entries_;
     std::vector<std::string> warnings_;
 };
-
-// The plug-in's one library.
-ActorLibrary& TheActorLibrary();
