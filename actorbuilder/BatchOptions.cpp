@@ -1,0 +1,175 @@
+#include "actorbuilder/BatchOptions.h"
+
+#include "actorbuilder/DefinitionFile.h"
+#include "objects/cxa/CxaFormat.h"
+
+#include <charconv>
+#include <cstdint>
+#include <limits>
+
+namespace actorbuilder {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage:\n"
+    "  actorbuilder                    open the Actor Builder window (needs an X display)\n"
+    "  actorbuilder --class NAME [--property SPEC]... [--geometry FILE.ase]\n"
+    "               [--renderable] [--wireframe] -o FILE.cxa\n"
+    "                                  write a CXA actor definition\n"
+    "  actorbuilder --show FILE.cxa    print a definition; its properties in the SPEC syntax\n"
+    "  actorbuilder --help\n"
+    "\n"
+    "  --class NAME         the UnrealEd class of the actor (at most 127 characters)\n"
+    "  --property SPEC      one property, in list order; SPEC is\n"
+    "                         name:TYPE:t3dname:default[:enum values]\n"
+    "                       name     the label beside its control on the helper (at most 63)\n"
+    "                       TYPE     BOOLEAN, INTEGER, BYTE, FLOAT, ENUM or COLOUR\n"
+    "                       t3dname  the property's name in the T3D map (at most 63)\n"
+    "                       default  a whole number: BOOLEAN 0 or 1, BYTE 0 to 255, FLOAT and\n"
+    "                                INTEGER any, ENUM the item's index counted from 0,\n"
+    "                                COLOUR the colour 0x00BBGGRR in decimal (255 is red)\n"
+    "                       enum values  ENUM only: the items separated by commas (at most\n"
+    "                                127 characters; may hold ':')\n"
+    "                       A name or T3D name cannot hold ':'.\n"
+    "  --geometry FILE.ase  the mesh of the ASE file as the actor's custom geometry\n"
+    "  --renderable         set the \"Renderable\" flag\n"
+    "  --wireframe          set the \"Wireframe display\" flag\n"
+    "  -o, --output FILE    the CXA file to write (replaced if it exists)\n"
+    "\n"
+    "Example:\n"
+    "  actorbuilder --class PlayerStart --property 'bEnabled:BOOLEAN:bEnabled:1' \\\n"
+    "               --geometry rock.ase --renderable -o PlayerStart.cxa\n"
+    "\n"
+    "Exit codes: 0 done; 1 the file could not be written or read (a failed write\n"
+    "leaves no file of that name); 2 a bad command line (nothing is written).\n";
+
+// name, TYPE, t3dname, default and, after the fourth ':', the rest.
+std::vector<std::string_view> SplitSpec(std::string_view spec) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t colon; fields.size() < 4 && (colon = spec.find(':', start)) != std::string_view::npos;
+         start = colon + 1) {
+        fields.push_back(spec.substr(start, colon - start));
+    }
+    fields.push_back(spec.substr(start));
+    return fields;
+}
+
+// Decimal digits with an optional sign, within the 32-bit range.
+bool ParseWholeNumber(std::string_view text, std::int32_t& value) {
+    const bool plus = !text.empty() && text[0] == '+';
+    if (plus) text.remove_prefix(1);
+    if (text.empty() || (plus && text[0] == '-')) return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc{} && end == text.data() + text.size();
+}
+
+// What the type makes of the default; empty when it fits.
+std::string DefaultProblem(std::int32_t type, std::int32_t value, std::string_view enumValues) {
+    if (type == cxa::kEnum) {
+        if (enumValues.empty()) return "an ENUM property needs its enum values";
+        const std::size_t items = cxa::EnumItems(enumValues).size();
+        if (value < 0 || static_cast<std::size_t>(value) >= items)
+            return "the default " + std::to_string(value) + " is no item of the " + std::to_string(items) +
+                   " enum values (they count from 0)";
+        return {};
+    }
+    if (!enumValues.empty()) return "enum values are for ENUM properties only";
+    if (type == cxa::kBoolean && value != 0 && value != 1) return "a BOOLEAN default is 0 or 1";
+    if (type == cxa::kByte && (value < 0 || value > 255)) return "a BYTE default is 0 to 255";
+    return {};
+}
+
+bool Fail(std::string& error, std::string what) {
+    error = std::move(what);
+    return false;
+}
+
+// The value of the option at args[i], moving i onto it.
+bool OptionValue(const std::vector<std::string>& args, std::size_t& i, std::string& value, std::string& error) {
+    if (i + 1 >= args.size()) return Fail(error, args[i] + " needs a value");
+    value = args[++i];
+    return true;
+}
+
+bool ParseWriteOption(const std::vector<std::string>& args, std::size_t& i, BatchRequest& request,
+                      std::string& error) {
+    const std::string& option = args[i];
+    cxa::DefinitionForm& form = request.form;
+    if (option == "--renderable" || option == "--wireframe") {
+        (option == "--renderable" ? form.renderable : form.wireframe) = true;
+        return true;
+    }
+    std::string value;
+    if (option == "--property") {
+        cxa::PropertyRow row;
+        if (!OptionValue(args, i, value, error)) return false;
+        if (!ParseProperty(value, row, error)) return Fail(error, "--property '" + value + "': " + error);
+        form.rows.push_back(row);
+        return true;
+    }
+    std::string* target = option == "--class"                        ? &form.className
+                          : option == "--geometry"                    ? &form.asePath
+                          : option == "-o" || option == "--output" ? &request.path
+                                                                      : nullptr;
+    if (!target) return Fail(error, option[0] == '-' ? "unknown option " + option : "unexpected argument " + option);
+    if (!target->empty()) return Fail(error, option + " is given twice");
+    if (!OptionValue(args, i, value, error)) return false;
+    if (value.empty()) return Fail(error, option + " needs a value");
+    *target = value;
+    return true;
+}
+
+// --help and --show stand alone.
+bool ParseAlone(const std::vector<std::string>& args, BatchRequest& request, std::string& error) {
+    const bool help = args[0] == "--help" || args[0] == "-h";
+    if (args.size() != (help ? 1u : 2u) || args.back().empty())
+        return Fail(error, help ? "--help takes no other option" : "--show takes one file and no other option");
+    request.action = help ? BatchRequest::Action::kHelp : BatchRequest::Action::kShow;
+    if (!help) request.path = args[1];
+    return true;
+}
+
+bool StandsAlone(const std::string& option) { return option == "--help" || option == "-h" || option == "--show"; }
+
+}  // namespace
+
+std::string_view Usage() { return kUsage; }
+
+bool ParseProperty(std::string_view spec, cxa::PropertyRow& row, std::string& error) {
+    const std::vector<std::string_view> fields = SplitSpec(spec);
+    if (fields.size() < 4) return Fail(error, "expected name:TYPE:t3dname:default[:enum values]");
+    const std::string_view enumValues = fields.size() > 4 ? fields[4] : std::string_view{};
+    const std::int32_t type = cxa::PropTypeCode(fields[1]);
+    std::int32_t value = 0;
+    if (fields[0].empty()) return Fail(error, "the name is empty");
+    if (type < 0)
+        return Fail(error, "the type " + std::string(fields[1]) +
+                               " is none of BOOLEAN, INTEGER, BYTE, FLOAT, ENUM, COLOUR");
+    if (fields[2].empty()) return Fail(error, "the T3D name is empty");
+    if (!ParseWholeNumber(fields[3], value))
+        return Fail(error, "the default " + std::string(fields[3]) + " is no 32-bit whole number");
+    if (std::string problem = DefaultProblem(type, value, enumValues); !problem.empty())
+        return Fail(error, problem);
+    row = cxa::PropertyRow{std::string(fields[0]), std::string(cxa::PropTypeName(type)), std::string(fields[2]),
+                           std::to_string(value), std::string(enumValues)};
+    return true;
+}
+
+bool ParseArguments(const std::vector<std::string>& args, BatchRequest& request, std::string& error) {
+    request = BatchRequest{};
+    if (args.empty()) return true;
+    if (StandsAlone(args[0])) return ParseAlone(args, request, error);
+    request.action = BatchRequest::Action::kWrite;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (StandsAlone(args[i])) return Fail(error, args[i] + " takes no other option");
+        if (!ParseWriteOption(args, i, request, error)) return false;
+    }
+    if (request.form.className.empty()) return Fail(error, "--class NAME is missing");
+    if (request.path.empty()) return Fail(error, "-o FILE is missing");
+    request.form.useCustomGeometry = !request.form.asePath.empty();
+    error = FormProblem(request.form);
+    return error.empty();
+}
+
+}  // namespace actorbuilder
