@@ -1,8 +1,8 @@
 #include "modifiers/BrushRollupPages.h"
 
+#include "host/params/PageLayout.h"
 #include "modifiers/BrushValueTable.h"
 #include "modifiers/ControlDescs.h"
-#include "modifiers/PageLayout.h"
 
 namespace bv = brush_values;
 
@@ -11,7 +11,7 @@ namespace {
 ClassRollupPage ChoicePage(int templateId, const std::string& title, const bv::Choice& choice) {
     PageLayout layout(templateId, title);
     layout.BeginGroup(choice.group);
-    layout.RadioButtons(choice);
+    layout.RadioButtons(ChoiceButtons(choice));
     layout.EndGroup();
     return ClassRollupPage{layout.Finish(), title, {RadioGroupDesc(choice)}, false};
 }

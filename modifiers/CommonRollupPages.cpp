@@ -1,9 +1,9 @@
 #include "modifiers/CommonRollupPages.h"
 
+#include "host/params/PageLayout.h"
 #include "host/ui/Bitmap.h"
 #include "modifiers/CommonPropertyTable.h"
 #include "modifiers/ControlDescs.h"
-#include "modifiers/PageLayout.h"
 
 namespace cp = common_properties;
 
@@ -36,16 +36,18 @@ ClassRollupPage PropertyPage(const cp::Page& page) {
     PageLayout layout(page.templateId, page.title);
     std::vector<ParamUIDesc> controls;
     layout.BeginGroup(page.title);
-    layout.CheckBoxes(page.flags);
-    for (const cp::Flag& flag : page.flags) controls.push_back(CheckBoxDesc(flag));
+    for (const cp::Flag& flag : page.flags) {
+        layout.CheckBox(flag.checkBoxId, flag.label);
+        controls.push_back(CheckBoxDesc(flag));
+    }
     if (page.templateId == cp::kAdvancedPageId) layout.CheckBox(cp::kNoDeleteCheckBox, cp::kNoDeleteLabel, false);
     for (const cp::Spinner& spinner : page.spinners) {
-        layout.Spinner(spinner);
+        layout.Spinner(spinner.label, spinner.editId, spinner.spinnerId);
         controls.push_back(SpinnerDesc(spinner));
     }
     if (page.choice) {
         layout.BeginGroup(page.choice->group);
-        layout.RadioButtons(*page.choice);
+        layout.RadioButtons(ChoiceButtons(*page.choice));
         layout.EndGroup();
         controls.push_back(RadioGroupDesc(*page.choice));
     }

@@ -16,3 +16,9 @@ ParamUIDesc RadioGroupDesc(const modifier_controls::Choice& choice) {
     for (const modifier_controls::ChoiceItem& item : choice.items) buttons.push_back(item.buttonId);
     return ParamUIDesc::RadioGroup(choice.index, std::move(buttons));
 }
+
+std::vector<PageLayout::Button> ChoiceButtons(const modifier_controls::Choice& choice) {
+    std::vector<PageLayout::Button> buttons;
+    for (const modifier_controls::ChoiceItem& item : choice.items) buttons.push_back({item.buttonId, item.label});
+    return buttons;
+}

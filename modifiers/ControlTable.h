@@ -5,8 +5,8 @@
 // name in the scene file. The pages, the defaults, the map lines and the
 // scene file's keys all come from these tables.
 
+#include "host/params/ConstList.h"
 #include "host/ui/CustomControls.h"
-#include "modifiers/ConstList.h"
 
 #include <cstdint>
 

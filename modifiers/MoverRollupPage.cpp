@@ -1,11 +1,11 @@
 #include "modifiers/MoverRollupPage.h"
 
+#include "host/params/PageLayout.h"
 #include "host/scene/Interface.h"
 #include "modifiers/ClassRollups.h"
 #include "modifiers/ControlDescs.h"
 #include "modifiers/MoverChoiceLists.h"
 #include "modifiers/MoverValueTable.h"
-#include "modifiers/PageLayout.h"
 
 namespace mv = mover_values;
 
@@ -30,13 +30,15 @@ ClassRollupPage MoverPage() {
     layout.EndGroup();
     layout.BeginGroup("Properties");
     for (const mv::Spinner& time : mv::kTimes) {
-        layout.Spinner(time);
+        layout.Spinner(time.label, time.editId, time.spinnerId);
         controls.push_back(SpinnerDesc(time));
     }
-    layout.CheckBoxes(mv::kFlags);
-    for (const mv::Flag& flag : mv::kFlags) controls.push_back(CheckBoxDesc(flag));
+    for (const mv::Flag& flag : mv::kFlags) {
+        layout.CheckBox(flag.checkBoxId, flag.label);
+        controls.push_back(CheckBoxDesc(flag));
+    }
     for (const mv::Spinner& key : mv::kRtKeys) {
-        layout.Spinner(key);
+        layout.Spinner(key.label, key.editId, key.spinnerId);
         controls.push_back(SpinnerDesc(key));
     }
     layout.EndGroup();

@@ -1,4 +1,4 @@
-#include "modifiers/PageLayout.h"
+#include "host/params/PageLayout.h"
 
 #include <utility>
 
@@ -42,16 +42,19 @@ void PageLayout::CheckBox(int id, std::string label, bool enabled) {
     y_ += kRowStep;
 }
 
-void PageLayout::CheckBoxes(ConstList<modifier_controls::Flag> flags) {
-    for (const modifier_controls::Flag& flag : flags) CheckBox(flag.checkBoxId, flag.label);
-}
-
-void PageLayout::Spinner(const modifier_controls::Spinner& spinner) {
+void PageLayout::Spinner(std::string label, int editId, int spinnerId) {
     const int spinnerX = x_ + width_ - kSpinnerWidth;
     const int editX = spinnerX - kEditWidth;
-    Add(ui::Label(spinner.label, x_, y_ + 2, editX - x_ - 2, 8));
-    Add(ui::CustEdit(spinner.editId, editX, y_, kEditWidth, kRowHeight));
-    Add(ui::SpinnerControl(spinner.spinnerId, spinnerX, y_, kSpinnerWidth, kRowHeight));
+    Add(ui::Label(std::move(label), x_, y_ + 2, editX - x_ - 2, 8));
+    Add(ui::CustEdit(editId, editX, y_, kEditWidth, kRowHeight));
+    Add(ui::SpinnerControl(spinnerId, spinnerX, y_, kSpinnerWidth, kRowHeight));
+    y_ += kFieldRowStep;
+}
+
+void PageLayout::TextField(std::string label, int editId) {
+    Add(ui::Label(std::move(label), x_, y_, width_, 8));
+    y_ += kRowStep;
+    Add(ui::CustEdit(editId, x_, y_, width_, kRowHeight));
     y_ += kFieldRowStep;
 }
 
@@ -62,18 +65,17 @@ void PageLayout::DropDown(int id, const std::string& label) {
     y_ += kFieldRowStep;
 }
 
-void PageLayout::RadioButtons(const modifier_controls::Choice& choice) {
-    const std::size_t firstColumn = (choice.items.size() + 1) / 2;
-    const int columnWidth = width_ / 2;
+void PageLayout::RadioButtons(const std::vector<Button>& buttons, std::size_t columns) {
+    const std::size_t perColumn = (buttons.size() + columns - 1) / columns;
+    const int columnWidth = width_ / static_cast<int>(columns);
     const int top = y_;
-    for (std::size_t i = 0; i < choice.items.size(); ++i) {
-        const bool second = i >= firstColumn;
-        const int row = static_cast<int>(second ? i - firstColumn : i);
-        const modifier_controls::ChoiceItem& item = choice.items[i];
-        Add(ui::AutoRadioButton(item.buttonId, item.label, x_ + (second ? columnWidth : 0), top + row * kRowStep,
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const int column = static_cast<int>(i / perColumn);
+        const int row = static_cast<int>(i % perColumn);
+        Add(ui::AutoRadioButton(buttons[i].id, buttons[i].label, x_ + column * columnWidth, top + row * kRowStep,
                                 columnWidth, kRowHeight, i == 0 ? ui::WS_GROUP : 0));
     }
-    y_ = top + static_cast<int>(firstColumn) * kRowStep;
+    y_ = top + static_cast<int>(perColumn) * kRowStep;
 }
 
 ui::DialogTemplate PageLayout::Finish(int height) {

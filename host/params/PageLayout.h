@@ -1,10 +1,8 @@
 #pragma once
-// Lays out the modifiers' rollup pages: controls stacked in rows down a
-// page 108 dialog units wide, inside group boxes that close around what
-// they hold.
+// Lays out plug-in rollup pages: controls stacked in rows down a page 108
+// dialog units wide, inside group boxes that close around what they hold.
 
 #include "host/ui/DialogTemplate.h"
-#include "modifiers/ControlTable.h"
 
 #include <cstddef>
 #include <string>
@@ -15,6 +13,12 @@ class PageLayout {
 public:
     static constexpr int kPageWidth = 108;
 
+    // One radio button: its control id and text.
+    struct Button {
+        int id;
+        std::string label;
+    };
+
     PageLayout(int templateId, std::string title);
 
     // A group box around the rows added until the matching EndGroup.
@@ -22,13 +26,15 @@ public:
     void EndGroup();
 
     void CheckBox(int id, std::string label, bool enabled = true);
-    void CheckBoxes(ConstList<modifier_controls::Flag> flags);
     // The label, the edit and the spinner on one row.
-    void Spinner(const modifier_controls::Spinner& spinner);
+    void Spinner(std::string label, int editId, int spinnerId);
+    // The label on one row, a custom edit across the page on the next.
+    void TextField(std::string label, int editId);
     // A drop-down list, with its label on the same row when it has one.
     void DropDown(int id, const std::string& label);
-    // The choice's buttons in two columns, the first one the longer.
-    void RadioButtons(const modifier_controls::Choice& choice);
+    // The buttons in columns (at least one) filled top to bottom, the
+    // first columns the longer; the first button starts the group.
+    void RadioButtons(const std::vector<Button>& buttons, std::size_t columns = 2);
 
     // The page, as high as its rows need or of the height given.
     ui::DialogTemplate Finish(int height = 0);
