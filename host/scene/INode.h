@@ -8,8 +8,11 @@
 #include "host/scene/Object.h"
 #include "host/scene/TimeValue.h"
 
+#include <cstdint>
+
 class Control;
 class Mtl;
+struct Material;
 
 class INode : public Animatable {
 public:
@@ -48,6 +51,15 @@ public:
 
     // What gives the node its position relative to the parent; never null.
     virtual Control* GetPositionController() const = 0;
+
+    // A frozen node is shown in the frozen colour and cannot be picked.
+    virtual bool IsFrozen() const = 0;
+    // The colour the viewport draws the node in, 0x00BBGGRR.
+    virtual std::uint32_t GetWireColor() const = 0;
+    // The display materials of the node (NumMtls of them): the viewport
+    // shades with these.
+    virtual Material* Mtls() = 0;
+    virtual int NumMtls() const = 0;
 };
 
 constexpr int TREE_CONTINUE = 0;

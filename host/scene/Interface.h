@@ -4,7 +4,10 @@
 // of the command panel. One instance exists host-wide; the program gives it
 // the scene and a progress display.
 
+#include "host/display/ViewExp.h"
+#include "host/math/IPoint2.h"
 #include "host/scene/INode.h"
+#include "host/scene/PickMode.h"
 #include "host/scene/TimeValue.h"
 #include "host/ui/Messages.h"
 
@@ -90,6 +93,29 @@ public:
     // Gives the page at index (in GetRollupPages order) a height in pixels.
     bool SetRollupPageHeight(int index, int height);
 
+    // The viewport the user works in (the headless host has one); owned by
+    // the interface.
+    ViewExp* GetActiveViewport() { return &viewport_; }
+    // Draws every node of the scene at time t into the active viewport,
+    // replacing what it showed. Objects ask for this after a change the
+    // user made.
+    void RedrawViews(TimeValue t);
+    // How many times RedrawViews ran.
+    int GetRedrawCount() const { return redraws_; }
+
+    // Starts pick mode with mode (the interface does not own it), ending
+    // the mode that was on; EnterMode tells mode.
+    void SetPickMode(PickModeCallback* mode);
+    // Ends the pick mode, if one is on; its ExitMode is told.
+    void ClearPickMode();
+    // Null when no pick mode is on.
+    PickModeCallback* GetCurPickMode() const { return pickMode_; }
+    // The node under pt in the viewport whose window is hWnd (only the
+    // active viewport's): the nearest hit of all nodes that are not
+    // frozen, by their objects' hit tests at the current time. The
+    // viewport's hit list holds every node hit. Null without a hit.
+    INode* PickNode(ui::HWND hWnd, IPoint2 pt);
+
 private:
     // Where the page is in pages_; -1 when the window is no live page.
     int PageIndex(ui::HWND page) const;
@@ -104,6 +130,9 @@ private:
     TimeValue time_ = 0;
     ui::HWND commandPanel_ = nullptr;
     std::vector<RollupPage> pages_;
+    ViewExp viewport_;
+    int redraws_ = 0;
+    PickModeCallback* pickMode_ = nullptr;
 };
 
 // The host-wide instance; it exists as soon as the host library is loaded.

@@ -3,13 +3,22 @@
 // Map channel 0 holds the vertex colours, channels 1..99 texture coordinates;
 // a supported channel has one map face per triangle.
 
+#include "host/math/Box3.h"
+#include "host/math/Matrix3.h"
 #include "host/math/Point3.h"
+#include "host/math/Rect.h"
 #include "host/scene/MapChannels.h"
 
 #include <cstdint>
 #include <vector>
 
+class GraphicsWindow;
+struct Material;
+
 using MtlID = std::uint16_t;
+
+// Mesh::render's components: the headless window always draws them all.
+constexpr int COMP_ALL = 0xFF;
 using VertColor = Point3;
 
 // Edge visibility bits of a face: edge A runs from corner 0 to corner 1,
@@ -90,6 +99,15 @@ public:
     int getNumVertCol() const { return getNumMapVerts(VERTEX_COLOR_CHANNEL); }
     const VertColor& vertCol(int i) const { return mapVert(VERTEX_COLOR_CHANNEL, i); }
     const TVFace& vcFace(int face) const { return mapFace(VERTEX_COLOR_CHANNEL, face); }
+
+    // Draws the visible edges into gw with its drawing transform, in the
+    // line colour (wireframe) or in the material of each face (ma[matID %
+    // numMat]) when shaded; in pick mode (GW_PICK) tests them against the
+    // window's hit region instead. With damage, edges wholly outside it are
+    // left out.
+    void render(GraphicsWindow* gw, Material* ma, const Rect* damage, int compFlags, int numMat = 1) const;
+    // The box of all vertices, each transformed by tm when given.
+    Box3 getBoundingBox(const Matrix3* tm = nullptr) const;
 
 private:
     std::vector<Point3> verts_;

@@ -1,5 +1,7 @@
 #include "host/scene/Scene.h"
 
+#include "host/scene/Interval.h"
+
 namespace {
 
 bool Visit(INode* node, ITreeEnumProc& proc) {
@@ -8,6 +10,12 @@ bool Visit(INode* node, ITreeEnumProc& proc) {
         if (!Visit(node->GetChildNode(i), proc)) return false;
     }
     return true;
+}
+
+// Every node of the subtree, children before their parent.
+void CollectChildrenFirst(INode* node, std::vector<INode*>& nodes) {
+    for (int i = 0; i < node->NumberOfChildren(); ++i) CollectChildrenFirst(node->GetChildNode(i), nodes);
+    nodes.push_back(node);
 }
 
 int CountSelected(const INode* node) {
@@ -32,3 +40,15 @@ bool Scene::EnumTree(ITreeEnumProc& proc) {
 }
 
 int Scene::GetSelNodeCount() const { return CountSelected(&root_); }
+
+bool Scene::DeleteNode(INode* node) {
+    if (node == nullptr || node->IsRootNode()) return false;
+    INode* top = node;
+    while (!top->GetParentNode()->IsRootNode()) top = top->GetParentNode();
+    if (top->GetParentNode() != &root_) return false;
+
+    std::vector<INode*> doomed;
+    CollectChildrenFirst(node, doomed);
+    for (INode* each : doomed) each->DeleteAllRefsToMe();
+    return static_cast<SceneNode*>(node->GetParentNode())->DeleteChild(node);
+}

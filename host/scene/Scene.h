@@ -32,6 +32,11 @@ public:
     // its children, in scene order. False when proc aborted the walk.
     bool EnumTree(ITreeEnumProc& proc);
     int GetSelNodeCount() const;
+    // Deletes node and the nodes below it, each after REFMSG_TARGET_DELETED
+    // went to the makers that refer to it (children before their parent).
+    // Their objects stay with the scene. False for the root and for a node
+    // of another scene.
+    bool DeleteNode(INode* node);
 
 private:
     SceneNode root_;

@@ -1,12 +1,24 @@
 #include "host/scene/SceneNode.h"
 
+#include "host/display/ViewportColors.h"
 #include "host/math/Angles.h"
+#include "host/scene/Interval.h"
 #include "host/scene/PositionControllers.h"
 
+#include <algorithm>
 #include <utility>
 
+namespace {
+
+// The colour of a new node's wireframe, 0x00BBGGRR.
+constexpr std::uint32_t kDefaultWireColor = 0x00B88A57;
+
+}  // namespace
+
 SceneNode::SceneNode(std::string name, SceneNode* parent)
-    : name_(std::move(name)), parent_(parent), positionControl_(std::make_unique<PositionXYZControl>()) {}
+    : name_(std::move(name)), parent_(parent), positionControl_(std::make_unique<PositionXYZControl>()) {
+    SetWireColor(kDefaultWireColor);
+}
 
 SceneNode::~SceneNode() = default;
 
@@ -45,6 +57,24 @@ SceneNode* SceneNode::AddChild(std::string name) {
 
 SceneNode* SceneNode::Child(int i) const {
     return i >= 0 && i < NumberOfChildren() ? children_[i].get() : nullptr;
+}
+
+bool SceneNode::DeleteChild(const INode* child) {
+    const auto found = std::find_if(children_.begin(), children_.end(),
+                                    [child](const std::unique_ptr<SceneNode>& own) { return own.get() == child; });
+    if (found == children_.end()) return false;
+    children_.erase(found);
+    return true;
+}
+
+void SceneNode::SetName(std::string name) {
+    name_ = std::move(name);
+    NotifyDependents(FOREVER, PART_ALL, REFMSG_NODE_NAMECHANGE);
+}
+
+void SceneNode::SetWireColor(std::uint32_t rgb) {
+    wireColor_ = rgb;
+    displayMtl_.Kd = ColorFromWire(rgb);
 }
 
 void SceneNode::SetObject(Object* base) { stack_.SetObjRef(base); }

@@ -4,6 +4,7 @@
 // Nodes are made through their parent, from the scene root down; the node
 // without a parent is the root.
 
+#include "host/display/Material.h"
 #include "host/math/Matrix3.h"
 #include "host/math/Point3.h"
 #include "host/math/Quat.h"
@@ -42,13 +43,24 @@ public:
     Quat GetObjOffsetRot() const override { return offsetRot_; }
     Point3 GetObjOffsetScale() const override { return offsetScale_; }
     Control* GetPositionController() const override { return positionControl_.get(); }
+    bool IsFrozen() const override { return frozen_; }
+    std::uint32_t GetWireColor() const override { return wireColor_; }
+    Material* Mtls() override { return &displayMtl_; }
+    int NumMtls() const override { return 1; }
 
     // A new child, after the existing ones.
     SceneNode* AddChild(std::string name);
     SceneNode* Child(int i) const;
+    // Destroys the child and its subtree; false when child is not a child
+    // of this node. Scene::DeleteNode tells the dependents first.
+    bool DeleteChild(const INode* child);
 
-    void SetName(std::string name) { name_ = std::move(name); }
+    // Tells the makers that refer to the node (REFMSG_NODE_NAMECHANGE).
+    void SetName(std::string name);
     void SetSelected(bool selected) { selected_ = selected; }
+    void SetFrozen(bool frozen) { frozen_ = frozen; }
+    // Also the colour of the node's display material.
+    void SetWireColor(std::uint32_t rgb);
     void SetGroupMember(bool member) { groupMember_ = member; }
     // Materials, objects and modifiers are not owned: the scene owns them.
     void SetMtl(Mtl* mtl) { mtl_ = mtl; }
@@ -79,6 +91,9 @@ private:
     std::vector<std::unique_ptr<SceneNode>> children_;
     bool selected_ = false;
     bool groupMember_ = false;
+    bool frozen_ = false;
+    std::uint32_t wireColor_;
+    Material displayMtl_;
     Mtl* mtl_ = nullptr;
     DerivedObject stack_{nullptr};
 
