@@ -33,9 +33,15 @@ void BuildLibrary() {
 
 PLUGIN_EXPORT const char* LibDescription() { return "corvatrix: Objects to export different types of Unreal Actors"; }
 
-PLUGIN_EXPORT int LibNumberClasses() { return 1; }
+PLUGIN_EXPORT int LibNumberClasses() { return 2; }
 
-PLUGIN_EXPORT ClassDesc* LibClassDesc(int i) { return i == 0 ? ActorClassDesc() : nullptr; }
+PLUGIN_EXPORT ClassDesc* LibClassDesc(int i) {
+    switch (i) {
+        case 0: return TriggerClassDesc();
+        case 1: return ActorClassDesc();
+        default: return nullptr;
+    }
+}
 
 PLUGIN_EXPORT unsigned long LibVersion() { return HOST_API_VERSION; }
 

@@ -2,6 +2,7 @@
 
 #include "objects/actor/ActorHelperObject.h"
 #include "objects/cxa/ActorLibrary.h"
+#include "objects/trigger/TriggerHelperObject.h"
 
 namespace {
 
@@ -24,6 +25,15 @@ public:
     const char* InternalName() const override { return ActorHelperObject::kInternalName; }
 };
 
+class TriggerDesc : public ObjectClassDesc {
+public:
+    Animatable* Create(bool) override { return new TriggerHelperObject(); }
+    const char* ClassName() const override { return TriggerHelperObject::kClassName; }
+    SClass_ID SuperClassID() const override { return HELPER_CLASS_ID; }
+    Class_ID ClassID() const override { return TRIGGER_HELPER_CLASS_ID; }
+    const char* InternalName() const override { return TriggerHelperObject::kInternalName; }
+};
+
 }  // namespace
 
 void KeepObjectModuleInstance(HINSTANCE module) { moduleInstance = module; }
@@ -31,6 +41,11 @@ void KeepObjectModuleInstance(HINSTANCE module) { moduleInstance = module; }
 ActorLibrary& TheActorLibrary() {
     static ActorLibrary library;
     return library;
+}
+
+ClassDesc2* TriggerClassDesc() {
+    static TriggerDesc desc;
+    return &desc;
 }
 
 ClassDesc2* ActorClassDesc() {

@@ -11,4 +11,5 @@ class ActorLibrary;
 // The module's one actor library, built when the module loads.
 ActorLibrary& TheActorLibrary();
 
+ClassDesc2* TriggerClassDesc();
 ClassDesc2* ActorClassDesc();

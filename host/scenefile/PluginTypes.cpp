@@ -4,6 +4,7 @@
 #include "host/core/ClassDirectory.h"
 #include "host/scenefile/ActorKeys.h"
 #include "host/scenefile/ModifierKeys.h"
+#include "host/scenefile/TriggerKeys.h"
 
 #include <cstddef>
 #include <string>
@@ -16,7 +17,7 @@ constexpr const char* kModifierModule = "corvatrix.dlm";
 
 constexpr PluginType<PluginObjectReader> kObjectTypes[] = {
     {"Actor", {kObjectModule, "object", GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID}, ReadActorObject},
-    {"Trigger", {kObjectModule, "object", HELPER_CLASS_ID, TRIGGER_HELPER_CLASS_ID}, nullptr},
+    {"Trigger", {kObjectModule, "object", HELPER_CLASS_ID, TRIGGER_HELPER_CLASS_ID}, ReadTriggerObject},
 };
 
 constexpr PluginType<PluginModifierReader> kModifierTypes[] = {

@@ -28,7 +28,7 @@ std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error
     try {
         const scenefile::Json document = scenefile::ParseDocument(text);
         auto scene = std::make_unique<Scene>();
-        scenefile::ReadContext context{*scene, FolderOf(path), {}, {}};
+        scenefile::ReadContext context{*scene, FolderOf(path), {}, {}, {}};
         scenefile::ReadScene(scenefile::JsonCursor(document, std::string()), context);
         return scene;
     } catch (const scenefile::SyntaxError& syntax) {

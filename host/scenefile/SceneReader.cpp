@@ -3,6 +3,7 @@
 #include "host/scene/Scene.h"
 #include "host/scenefile/MaterialReader.h"
 #include "host/scenefile/NodeReader.h"
+#include "host/scenefile/NodeReferences.h"
 #include "host/scenefile/ObjectReader.h"
 
 #include <optional>
@@ -32,6 +33,7 @@ void ReadScene(const JsonCursor& document, ReadContext& context) {
     if (const std::optional<JsonCursor> nodes = document.Find("nodes")) {
         ReadNodes(*nodes, *context.scene.GetRootNode(), context);
     }
+    ResolveNodeReferences(context);
 }
 
 }  // namespace scenefile

@@ -13,6 +13,8 @@
 #include <memory>
 
 class ActorLibrary;
+class GraphicsWindow;
+struct Rect;
 
 // Chunks of a saved actor: the settings, then the definition's values.
 constexpr std::uint16_t kActorSettingsChunk = 60533;
@@ -36,6 +38,15 @@ public:
     IOResult Load(ILoad* iload) override;
     void BeginEditParams(Interface* ip, unsigned flags, Animatable* prev) override;
     void EndEditParams(Interface* ip, unsigned flags, Animatable* next) override;
+    void InitNodeName(std::string& name) override { name = kClassName; }
+
+    int Display(TimeValue t, INode* inode, ViewExp* vpt, int flags) override;
+    int HitTest(TimeValue t, INode* inode, int type, int crossing, int flags, IPoint2* p, ViewExp* vpt) override;
+    void GetWorldBoundBox(TimeValue t, INode* inode, ViewExp* vpt, Box3& box) override;
+    void GetLocalBoundBox(TimeValue t, INode* inode, ViewExp* vpt, Box3& box) override;
+    CreateMouseCallBack* GetCreateMouseCallBack() override;
+    // The definition's mesh, or the icon; never to be deleted by the caller.
+    Mesh* GetRenderMesh(TimeValue t, INode* inode, View& view, bool& needDelete) override;
 
     std::int32_t ActorT3DExport(T3dWriter* writer) override;
     std::string GetActorObjClass() override;
@@ -64,6 +75,10 @@ public:
     void RebuildPropertyPage();
 
 private:
+    // What viewports draw, hit-test and measure: the icon while "Display
+    // Actor as icon" is on, else the display mesh.
+    Mesh& ShownMesh();
+    void DrawMeshes(GraphicsWindow& gw, INode& node, const Rect* damage);
     void ForgetDefinition();
     // Takes def as the object's definition, with its mesh for display.
     void AdoptDefinition(std::unique_ptr<ActorDef> def);

@@ -1,3 +1,12 @@
 #include "objects/shared/ObjectChanged.h"
 
-void NotifyObjectChanged(Animatable&) {}
+#include "host/core/Animatable.h"
+#include "host/core/RefMessages.h"
+#include "host/scene/Interface.h"
+#include "host/scene/Interval.h"
+
+void NotifyObjectChanged(Animatable& object) {
+    object.NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);
+    Interface* ip = GetCoreInterface();
+    ip->RedrawViews(ip->GetTime());
+}

@@ -7,7 +7,7 @@
 #include "host/scene/Mtl.h"
 #include "host/scene/Texmap.h"
 #include "tests/host/scenefile/SceneFileTest.h"
-#include "tests/modifiers/ModifierModule.h"
+#include "tests/common/BuiltModules.h"
 
 #include <cstdlib>
 #include <vector>
@@ -192,8 +192,8 @@ void CollectBitmaps(INode* node, std::vector<const BitmapTex*>& bitmaps) {
 }
 
 TEST(SceneFileExample, TheShippedExampleLoadsWithItsTextures) {
-    // Some of its nodes carry modifiers of the modifier plug-in.
-    const ModifierModule modifiers;
+    // Its nodes carry modifiers, actors and triggers of the plug-ins.
+    const BuiltModules plugins({"corvatrix.dlm", "corvatrix.dlo"});
     std::string error;
     const auto scene = ReadSceneFile(std::string(CORVATRIX_SOURCE_DIR) + "/examples/castle.json", error);
     ASSERT_NE(scene, nullptr) << error;

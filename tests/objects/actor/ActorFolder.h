@@ -42,6 +42,18 @@ private:
     std::vector<std::unique_ptr<ActorLibrary>> libraries_;
 };
 
+// One triangle (0,0,0), (size,0,0), (0,size,0) with all edges visible,
+// smoothing group 1 and material id materialId, as the writer stores it.
+inline cxa::GeometryAppender OneTriangle(float size, std::int32_t materialId) {
+    return [size, materialId](std::string_view, cxa::CxaOutput& out) {
+        out.I32(3);
+        for (float f : {0.f, 0.f, 0.f, size, 0.f, 0.f, 0.f, size, 0.f}) out.F32(f);
+        out.I32(1);
+        for (std::int32_t field : {0, 1, 2, 7, 1, materialId}) out.I32(field);
+        return true;
+    };
+}
+
 // The three properties of the export example: a BOOLEAN, a FLOAT and an ENUM.
 inline std::vector<cxa::PropertyRow> FlagSpeedModeRows() {
     return {{"Flag", "BOOLEAN", "bFlag", "1", ""},

@@ -65,13 +65,7 @@ TEST(ActorHelper, ClassThatNoLongerLoadsLeavesNoClass) {
 
 TEST(ActorHelper, DefinitionMeshIsShownUnlessTheIconIsAskedFor) {
     ActorFolder folder;
-    folder.Write("Rock.cxa", "Rock", {}, [](std::string_view, cxa::CxaOutput& out) {
-        out.I32(3);
-        for (float f : {0.f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 1.f, 0.f}) out.F32(f);
-        out.I32(1);
-        for (std::int32_t field : {0, 1, 2, 7, 1, 3}) out.I32(field);
-        return true;
-    });
+    folder.Write("Rock.cxa", "Rock", {}, OneTriangle(1.0f, 3));
     ActorHelperObject actor(folder.Library());
     EXPECT_EQ(actor.IconMesh().getNumVerts(), 30);
     EXPECT_EQ(actor.IconMesh().getNumFaces(), 52);

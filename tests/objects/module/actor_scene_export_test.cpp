@@ -2,22 +2,13 @@
 // with the real modules: the map holds the actors of the library's classes
 // with their property lines.
 
-#include "tests/corvatrix/RunProgram.h"
-#include "tests/objects/module/ObjectPlugins.h"
+#include "tests/objects/module/SceneExport.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace {
 
-std::string ActorBlock(const std::string& map, const std::string& actorClass, const std::string& name) {
-    const std::size_t begin = map.find("Begin Actor Class=" + actorClass + " Name=" + name + "\r\n");
-    if (begin == std::string::npos) return {};
-    return map.substr(begin, map.find("End Actor", begin) - begin);
-}
-
-class ActorSceneExport : public ::testing::Test {
+class ActorSceneExport : public SceneExport {
 protected:
     void SetUp() override {
         plugins_.WriteDefinition("Lamp.cxa", "Lamp",
@@ -28,16 +19,6 @@ protected:
                                   {"Hue", "BYTE", "LightHue", "0", ""}});
         plugins_.WriteDefinition("PlayerStart.cxa", "PlayerStart");
     }
-
-    ProgramRun Export(const std::string& nodes) {
-        std::ofstream(work_ / "scene.json") << "{\"nodes\": [" << nodes << "]}";
-        return RunProgram("export scene.json out/Level.t3d --settings s.ini --quiet --plugins '" + plugins_.Path() + "'",
-                          work_.Path());
-    }
-    std::string Map() const { return FileContents(work_ / "out/Level.t3d"); }
-
-    ObjectPlugins plugins_;
-    ScratchFolder work_;
 };
 
 TEST_F(ActorSceneExport, ActorsCarryTheirClassesValues) {
@@ -51,13 +32,13 @@ TEST_F(ActorSceneExport, ActorsCarryTheirClassesValues) {
         {"name": "Nothing", "object": {"type": "Actor"}})");
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::string map = Map();
-    EXPECT_NE(ActorBlock(map, "PlayerStart", "Start"), "") << map;
-    const std::string torch = ActorBlock(map, "Lamp", "Torch");
+    EXPECT_NE(ActorBlock("PlayerStart", "Start"), "") << map;
+    const std::string torch = ActorBlock("Lamp", "Torch");
     EXPECT_NE(torch.find("\t\tbLit=True\r\n\t\tLightRadius=12.500000\r\n\t\tLightEffect=LE_FireWaver\r\n"
                          "\t\tLightHue=40\r\n"),
               std::string::npos)
         << torch;
-    const std::string second = ActorBlock(map, "Lamp", "Second");
+    const std::string second = ActorBlock("Lamp", "Second");
     EXPECT_NE(second.find("\t\tbLit=False\r\n\t\tLightRadius=5.000000\r\n\t\tLightEffect=LE_TorchWaver\r\n"),
               std::string::npos)
         << second;

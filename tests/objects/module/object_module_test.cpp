@@ -19,8 +19,12 @@ TEST(ObjectModule, LoadsWithoutAnActorFolder) {
     EXPECT_TRUE(manager.Diagnostics().empty());
     const LoadedModule& module = manager.Modules().at(0);
     EXPECT_EQ(module.description, "corvatrix: Objects to export different types of Unreal Actors");
-    const ClassDesc* actor = ClassDirectory::Host().Find(GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID);
-    ASSERT_NE(actor, nullptr);
+    ASSERT_EQ(module.classes.size(), 2u) << "the trigger must not vanish for want of actors";
+    EXPECT_STREQ(module.classes[0]->ClassName(), "Trigger");
+    EXPECT_EQ(module.classes[0]->SuperClassID(), HELPER_CLASS_ID);
+    EXPECT_STREQ(module.classes[0]->InternalName(), "cxObjTrig");
+    const ClassDesc* actor = module.classes[1];
+    EXPECT_EQ(ClassDirectory::Host().Find(GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID), actor);
     EXPECT_STREQ(actor->ClassName(), "Actor");
     EXPECT_STREQ(actor->Category(), "corvatrix");
     EXPECT_STREQ(actor->InternalName(), "cxObjActor");

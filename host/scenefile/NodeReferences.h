@@ -1,0 +1,14 @@
+#pragma once
+// References from an object to a node named elsewhere in the scene file (a
+// trigger's event): they are made once every node has been read.
+
+#include "host/scenefile/JsonCursor.h"
+#include "host/scenefile/ReadContext.h"
+
+namespace scenefile {
+
+// Makes each reference of context.nodeReferences; fails at the name when
+// no node, or more than one, bears it.
+void ResolveNodeReferences(ReadContext& context);
+
+}  // namespace scenefile
