@@ -1,8 +1,8 @@
 #include "exporter/ExportActor.h"
 
+#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "exporter/ExportOptions.h"
-#include "exporter/Sanitize.h"
 #include "host/scene/HostClassIds.h"
 
 #include <algorithm>

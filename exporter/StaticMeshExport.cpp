@@ -2,11 +2,11 @@
 
 
 #include "common/NumberFormat.h"
+#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "exporter/ExportOptions.h"
 #include "exporter/ModifierLines.h"
 #include "exporter/ObjectForm.h"
-#include "exporter/Sanitize.h"
 #include "host/scene/HostClassIds.h"
 #include "host/scene/Mesh.h"
 #include "host/scene/Mtl.h"

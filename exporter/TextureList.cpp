@@ -1,7 +1,7 @@
 #include "exporter/TextureList.h"
 
+#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
-#include "exporter/Sanitize.h"
 #include "host/scene/HostClassIds.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #include "objects/trigger/TriggerHelperObject.h"
 
 #include "common/ChunkIo.h"
+#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "host/display/ViewExp.h"
 #include "host/params/ParamMap.h"
@@ -161,7 +162,14 @@ std::int32_t TriggerHelperObject::TriggerT3DExport(T3dWriter* writer) {
     if (!writer) return 1;
     writer->WriteFloat("CollisionHeight", block_.collisionHeight);
     writer->WriteFloat("CollisionRadius", block_.collisionRadius);
-    if (event_) writer->WriteString("Event", eventName_, true);
+    if (event_) {
+        // The event's actor is named after its node as every actor is, so
+        // the line names it the same way (and no quote of a node name can
+        // end the line's text early).
+        std::string event = eventName_;
+        Sanitize(event);
+        writer->WriteString("Event", event, true);
+    }
     if (current_) current_->Export(*writer);
     return 1;
 }

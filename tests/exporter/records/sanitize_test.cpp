@@ -1,4 +1,4 @@
-#include "exporter/Sanitize.h"
+#include "common/Sanitize.h"
 
 #include <gtest/gtest.h>
 

@@ -62,8 +62,10 @@ TEST_F(TriggerHelperTest, NewTriggerWritesTheCollisionAndTriggerLines) {
 TEST_F(TriggerHelperTest, EventLineFollowsTheEventNode) {
     ASSERT_EQ(trigger.MakeRefByID(FOREVER, 0, door), REF_SUCCEED);
     EXPECT_EQ(Lines(trigger), MapLines(Join(Join(kCollisionLines, {"Event=\"Door\""}), kTriggerLines)));
-    door->SetName("GateDoor");
-    EXPECT_EQ(trigger.EventName(), "GateDoor");
+    door->SetName("Gate \"Door\"");
+    EXPECT_EQ(trigger.EventName(), "Gate \"Door\"");
+    EXPECT_NE(Lines(trigger).find("\tEvent=\"Gate__Door_\"\r\n"), std::string::npos)
+        << "named as the door's actor is: " << Lines(trigger);
     ASSERT_TRUE(scene.DeleteNode(door));
     EXPECT_EQ(trigger.EventNode(), nullptr);
     EXPECT_EQ(trigger.EventName(), "- None -");
