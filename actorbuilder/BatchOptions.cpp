@@ -13,14 +13,14 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage:\n"
     "  actorbuilder                    open the Actor Builder window (needs an X display)\n"
-    "  actorbuilder --class NAME [--property SPEC]... [--geometry FILE.ase]\n"
+    "  actorbuilder --class NAME [--property PROP]... [--geometry FILE.ase]\n"
     "               [--renderable] [--wireframe] -o FILE.cxa\n"
     "                                  write a CXA actor definition\n"
-    "  actorbuilder --show FILE.cxa    print a definition; its properties in the SPEC syntax\n"
+    "  actorbuilder --show FILE.cxa    print a definition; its properties as --property values\n"
     "  actorbuilder --help\n"
     "\n"
     "  --class NAME         the UnrealEd class of the actor (at most 127 characters)\n"
-    "  --property SPEC      one property, in list order; SPEC is\n"
+    "  --property PROP      one property, in list order; PROP is\n"
     "                         name:TYPE:t3dname:default[:enum values]\n"
     "                       name     the label beside its control on the helper (at most 63)\n"
     "                       TYPE     BOOLEAN, INTEGER, BYTE, FLOAT, ENUM or COLOUR\n"
@@ -44,14 +44,14 @@ constexpr std::string_view kUsage =
     "leaves no file of that name); 2 a bad command line (nothing is written).\n";
 
 // name, TYPE, t3dname, default and, after the fourth ':', the rest.
-std::vector<std::string_view> SplitSpec(std::string_view spec) {
+std::vector<std::string_view> SplitProperty(std::string_view text) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
-    for (std::size_t colon; fields.size() < 4 && (colon = spec.find(':', start)) != std::string_view::npos;
+    for (std::size_t colon; fields.size() < 4 && (colon = text.find(':', start)) != std::string_view::npos;
          start = colon + 1) {
-        fields.push_back(spec.substr(start, colon - start));
+        fields.push_back(text.substr(start, colon - start));
     }
-    fields.push_back(spec.substr(start));
+    fields.push_back(text.substr(start));
     return fields;
 }
 
@@ -136,8 +136,8 @@ bool StandsAlone(const std::string& option) { return option == "--help" || optio
 
 std::string_view Usage() { return kUsage; }
 
-bool ParseProperty(std::string_view spec, cxa::PropertyRow& row, std::string& error) {
-    const std::vector<std::string_view> fields = SplitSpec(spec);
+bool ParseProperty(std::string_view text, cxa::PropertyRow& row, std::string& error) {
+    const std::vector<std::string_view> fields = SplitProperty(text);
     if (fields.size() < 4) return Fail(error, "expected name:TYPE:t3dname:default[:enum values]");
     const std::string_view enumValues = fields.size() > 4 ? fields[4] : std::string_view{};
     const std::int32_t type = cxa::PropTypeCode(fields[1]);

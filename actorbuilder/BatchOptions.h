@@ -22,7 +22,7 @@ std::string_view Usage();
 
 // One property in the batch syntax name:TYPE:t3dname:default[:enum values];
 // false with what is wrong in error.
-bool ParseProperty(std::string_view spec, cxa::PropertyRow& row, std::string& error);
+bool ParseProperty(std::string_view text, cxa::PropertyRow& row, std::string& error);
 
 // The arguments after the program name. False, with error naming the option
 // or field, for a bad command line, including texts longer than the readers

@@ -62,10 +62,10 @@ TEST(BatchOptions, BadPropertiesAreRefusedNamingWhatIsWrong) {
         {"a:ENUM:b:3:x,y,", "the default 3 is no item of the 3 enum values"},
         {"a:COLOUR:b:255:red", "enum values are for ENUM properties only"},
     };
-    for (const auto& [spec, error] : cases) {
-        const Parsed parsed = Parse(WriteWith(spec));
-        EXPECT_FALSE(parsed.ok) << spec;
-        EXPECT_EQ(parsed.error.rfind("--property '" + spec + "': " + error, 0), 0u) << parsed.error;
+    for (const auto& [property, error] : cases) {
+        const Parsed parsed = Parse(WriteWith(property));
+        EXPECT_FALSE(parsed.ok) << property;
+        EXPECT_EQ(parsed.error.rfind("--property '" + property + "': " + error, 0), 0u) << parsed.error;
     }
 }
 
