@@ -12,18 +12,12 @@
 
 namespace {
 
-std::string ActorFolder() {
-    const std::string module = os::ModulePath(reinterpret_cast<const void*>(&ModuleEntry));
-    const std::size_t cut = module.find_last_of("/\\");
-    return (cut == std::string::npos ? std::string(".") : module.substr(0, cut)) + "/cxActors";
-}
-
 // A definition that cannot be used is left out of the library; the artist
 // learns which and why.
 void BuildLibrary() {
     ActorLibrary& library = TheActorLibrary();
     if (library.IsBuilt()) return;
-    library.Build(ActorFolder());
+    library.Build(ActorFolderBeside(os::ModulePath(reinterpret_cast<const void*>(&ModuleEntry))));
     for (const std::string& warning : library.Warnings()) {
         std::fprintf(stderr, "corvatrix.dlo: skipped %s\n", warning.c_str());
     }

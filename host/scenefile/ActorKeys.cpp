@@ -6,6 +6,7 @@
 #include "host/scene/Object.h"
 #include "host/scene/Scene.h"
 #include "host/scenefile/ModuleActorLibrary.h"
+#include "objects/actor/ActorChunks.h"
 
 #include <cinttypes>
 #include <optional>
@@ -14,10 +15,6 @@
 
 namespace scenefile {
 namespace {
-
-// The chunks of a saved actor: its settings, then its values.
-constexpr std::uint16_t kSettingsChunk = 60533;
-constexpr std::uint16_t kValuesChunk = 6124;
 
 std::string ClassList(const ActorLibrary& library) {
     if (library.Count() == 0) return "the actor library " + library.Folder() + " holds no classes";
@@ -86,13 +83,13 @@ void ReadProperties(const JsonCursor& properties, ActorDef& def) {
 std::vector<std::uint8_t> SavedActor(std::int32_t directional, std::int32_t showAsIcon, int index,
                                      const ActorLibrary& library, const ActorDef* def) {
     ISave isave;
-    isave.BeginChunk(kSettingsChunk);
-    const std::int32_t words[3] = {directional, showAsIcon, index};
-    isave.Write(words, sizeof words, nullptr);
+    isave.BeginChunk(kActorSettingsChunk);
+    const ActorSettings settings{directional, showAsIcon, index};
+    isave.Write(&settings, sizeof settings, nullptr);
     if (index >= 0) isave.Write(library.FileNameField(index), sizeof(LibraryFileName), nullptr);
     isave.EndChunk();
     if (def && def->Count() > 0) {
-        isave.BeginChunk(kValuesChunk);
+        isave.BeginChunk(kActorValuesChunk);
         isave.Write(def->values.data(), def->values.size() * sizeof(ValueCell), nullptr);
         isave.EndChunk();
     }

@@ -9,8 +9,6 @@ ActorLibrary ModuleActorLibrary() {
     const ClassDesc* desc = ClassDirectory::Host().Find(GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID);
     if (!desc) return library;
     // The descriptor lives in the module's own data, so its address names the module file.
-    const std::string module = os::ModulePath(desc);
-    const std::size_t cut = module.find_last_of('/');
-    library.Build((cut == std::string::npos ? std::string(".") : module.substr(0, cut)) + "/cxActors");
+    library.Build(ActorFolderBeside(os::ModulePath(desc)));
     return library;
 }

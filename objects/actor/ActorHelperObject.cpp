@@ -10,18 +10,6 @@
 
 #include <cstring>
 
-namespace {
-
-// The settings chunk's three words, in this order.
-struct ActorSettings {
-    std::int32_t directional;
-    std::int32_t showAsIcon;
-    std::int32_t classIndex;
-};
-static_assert(sizeof(ActorSettings) == 12, "the settings chunk holds three 32-bit words");
-
-}  // namespace
-
 ActorHelperObject::ActorHelperObject(const ActorLibrary& library) : library_(library) {
     BuildActorIconMesh(iconMesh_);
     BuildActorArrowMesh(arrowMesh_);

@@ -7,6 +7,7 @@
 #include "common/PluginClasses.h"
 #include "host/params/IParamArray.h"
 #include "host/scene/Mesh.h"
+#include "objects/actor/ActorChunks.h"
 #include "objects/actor/ActorPropertyPage.h"
 #include "objects/cxa/ActorDef.h"
 
@@ -16,9 +17,6 @@ class ActorLibrary;
 class GraphicsWindow;
 struct Rect;
 
-// Chunks of a saved actor: the settings, then the definition's values.
-constexpr std::uint16_t kActorSettingsChunk = 60533;
-constexpr std::uint16_t kActorValuesChunk = 6124;
 // Parameters of the "Unreal Actor" rollup's check boxes.
 constexpr int kShowAsIconParam = 1026;
 constexpr int kDirectionalParam = 1027;

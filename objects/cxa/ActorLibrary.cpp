@@ -12,6 +12,11 @@ std::string InFolder(const std::string& folder, std::string_view name) {
 
 }  // namespace
 
+std::string ActorFolderBeside(std::string_view modulePath) {
+    const std::size_t cut = modulePath.find_last_of("/\\");
+    return (cut == std::string_view::npos ? std::string(".") : std::string(modulePath.substr(0, cut))) + "/cxActors";
+}
+
 int ActorLibrary::Build(std::string_view folder) {
     if (built_) return 0;
     built_ = true;

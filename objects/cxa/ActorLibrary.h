@@ -21,6 +21,9 @@ struct ActorLibraryEntry {
     cxa::LibraryClassName className;
 };
 
+// The actor folder of a module: cxActors beside the module's file.
+std::string ActorFolderBeside(std::string_view modulePath);
+
 class ActorLibrary {
 public:
     // Lists folder's "*.cxa" files (sorted by name). A missing folder or one
