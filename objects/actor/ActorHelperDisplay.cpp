@@ -2,19 +2,13 @@
 // mesh, with the arrow when it is directional, in its node's wire colour.
 
 #include "host/display/GraphicsWindow.h"
-#include "host/display/HitRegion.h"
 #include "host/display/ViewExp.h"
 #include "host/display/ViewportColors.h"
 #include "host/scene/INode.h"
 #include "objects/actor/ActorHelperObject.h"
 #include "objects/shared/LineColour.h"
+#include "objects/shared/PickTest.h"
 #include "objects/shared/PointCreation.h"
-
-namespace {
-
-constexpr int kPickBoxPixels = 4;
-
-}  // namespace
 
 Mesh& ActorHelperObject::ShownMesh() {
     if (showAsIcon_ || !definitionMesh_) return iconMesh_;
@@ -37,17 +31,8 @@ int ActorHelperObject::Display(TimeValue t, INode* inode, ViewExp* vpt, int flag
 }
 
 int ActorHelperObject::HitTest(TimeValue t, INode* inode, int type, int crossing, int, IPoint2* p, ViewExp* vpt) {
-    const HitRegion region = MakeHitRegion(type, crossing, kPickBoxPixels, p);
-    GraphicsWindow& gw = *vpt->getGW();
-    const std::uint32_t limits = gw.getRndLimits();
-    gw.setRndLimits(limits | GW_PICK);
-    gw.setTransform(inode->GetObjectTM(t));
-    gw.setHitRegion(&region);
-    gw.clearHitCode();
-    DrawMeshes(gw, *inode, nullptr);
-    const bool hit = gw.checkHitCode();
-    gw.setRndLimits(limits);
-    return hit ? 1 : 0;
+    return PickTest(*vpt, type, crossing, p, vpt->getGW()->getRndLimits() | GW_PICK, inode->GetObjectTM(t),
+                    [&](GraphicsWindow& gw) { DrawMeshes(gw, *inode, nullptr); });
 }
 
 void ActorHelperObject::GetWorldBoundBox(TimeValue t, INode* inode, ViewExp*, Box3& box) {

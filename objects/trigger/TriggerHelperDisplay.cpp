@@ -2,16 +2,15 @@
 // node's rotation, and the collision cylinder when asked for.
 
 #include "host/display/GraphicsWindow.h"
-#include "host/display/HitRegion.h"
 #include "host/display/ViewExp.h"
 #include "host/scene/INode.h"
 #include "objects/shared/LineColour.h"
+#include "objects/shared/PickTest.h"
 #include "objects/trigger/TriggerHelperObject.h"
 #include "objects/trigger/TriggerMeshes.h"
 
 namespace {
 
-constexpr int kPickBoxPixels = 4;
 constexpr std::uint32_t kDisplayLimits = GW_WIREFRAME | GW_FLAT | GW_ZBUFFER;
 constexpr std::uint32_t kPickLimits = GW_PICK | GW_ZBUFFER | GW_WIREFRAME;
 const Point3 kIconColour(0.34f, 0.34f, 0.87f);
@@ -60,17 +59,9 @@ int TriggerHelperObject::Display(TimeValue t, INode* inode, ViewExp* vpt, int fl
 
 // Only the icon can be picked.
 int TriggerHelperObject::HitTest(TimeValue t, INode* inode, int type, int crossing, int, IPoint2* p, ViewExp* vpt) {
-    const HitRegion region = MakeHitRegion(type, crossing, kPickBoxPixels, p);
-    GraphicsWindow& gw = *vpt->getGW();
-    const std::uint32_t limits = gw.getRndLimits();
-    gw.setHitRegion(&region);
-    gw.setRndLimits(kPickLimits);
-    gw.setTransform(DisplayTransform(t, *inode));
-    gw.clearHitCode();
-    TriggerIconMesh().render(&gw, gw.getMaterial(), nullptr, COMP_ALL, 1);
-    const bool hit = gw.checkHitCode();
-    gw.setRndLimits(limits);
-    return hit ? 1 : 0;
+    return PickTest(*vpt, type, crossing, p, kPickLimits, DisplayTransform(t, *inode), [](GraphicsWindow& gw) {
+        TriggerIconMesh().render(&gw, gw.getMaterial(), nullptr, COMP_ALL, 1);
+    });
 }
 
 void TriggerHelperObject::GetWorldBoundBox(TimeValue t, INode* inode, ViewExp*, Box3& box) {
