@@ -5,7 +5,7 @@
 
 #include "common/T3dWriter.h"
 #include "exporter/ExportContext.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/StaticMeshExport.h"
 #include "exporter/TextureList.h"
 #include "host/os/Settings.h"

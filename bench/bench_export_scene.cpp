@@ -4,7 +4,8 @@
 // writes its own ASE file, so the file system's cost of creating N files is
 // shown apart: "user" is this program's own work, "system" the kernel's.
 
-#include "exporter/ExportOptions.h"
+#include "common/PluginSceneTypes.h"
+#include "common/ExportOptions.h"
 #include "exporter/T3dExporter.h"
 #include "host/os/Settings.h"
 #include "host/scene/Interface.h"
@@ -72,7 +73,7 @@ int main() {
 
         auto start = std::chrono::steady_clock::now();
         std::string error;
-        std::unique_ptr<Scene> scene = ReadSceneFile(scenePath, error);
+        std::unique_ptr<Scene> scene = ReadSceneFile(scenePath, error, kPluginSceneTypes);
         double readSeconds = Seconds(start);
         if (!scene) {
             std::fprintf(stderr, "%s\n", error.c_str());

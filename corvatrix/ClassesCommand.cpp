@@ -1,8 +1,11 @@
 // corvatrix classes: what the host loaded from its plug-in folder.
 
+#include "common/PluginClassIds.h"
 #include "corvatrix/Commands.h"
 #include "corvatrix/PluginSession.h"
-#include "host/scenefile/ModuleActorLibrary.h"
+#include "host/core/ClassDirectory.h"
+#include "host/os/Files.h"
+#include "objects/cxa/ActorLibrary.h"
 
 #include <cstdio>
 
@@ -19,10 +22,15 @@ const char* SuperClassName(SClass_ID superClass) {
     }
 }
 
-// The classes the "Actor" object offers, when the object module is loaded.
+// The classes the "Actor" object offers, when the object module is loaded:
+// the definitions in the folder beside the module's file, read as the
+// module reads them.
 void PrintActorLibrary() {
-    const ActorLibrary library = ModuleActorLibrary();
-    if (!library.IsBuilt()) return;
+    const ClassDesc* desc = ClassDirectory::Host().Find(GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID);
+    if (!desc) return;
+    ActorLibrary library;
+    // The descriptor lives in the module's own data, so its address names the module file.
+    library.Build(ActorFolderBeside(os::ModulePath(desc)));
     std::printf("Actor library: %s\n", library.Folder().c_str());
     if (library.Count() == 0) std::printf("  no actor definitions\n");
     for (int i = 0; i < library.Count(); ++i) {

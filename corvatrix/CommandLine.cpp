@@ -1,6 +1,6 @@
 #include "corvatrix/CommandLine.h"
 
-#include "exporter/OptionsDialogResource.h"
+#include "common/ExporterDialogIds.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #include "corvatrix/CommandLineDriver.h"
 
-#include "exporter/OptionsDialogResource.h"
+#include "common/ExporterDialogIds.h"
 #include "host/ui/Dialog.h"
 #include "host/ui/UserInput.h"
 #include "host/ui/Window.h"
@@ -8,10 +8,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr int kCompletionTemplateId = 3000;
-constexpr int kCompletionCommandEdit = 5001;
-constexpr int kCompletionOk = 1003;
 
 void SetCheck(ui::HWND dialog, int id, bool on) {
     if ((ui::IsDlgButtonChecked(dialog, id) != 0) != on) ui::user::Click(ui::GetDlgItem(dialog, id));
@@ -22,7 +18,7 @@ void SetCheck(ui::HWND dialog, int id, bool on) {
 void CommandLineDriver::RunDialog(ui::HWND dialog, int templateId) {
     if (templateId == options_dialog::kTemplateId) {
         EditOptions(dialog);
-    } else if (templateId == kCompletionTemplateId) {
+    } else if (templateId == completion_dialog::kTemplateId) {
         ReadCompletion(dialog);
     }
 }
@@ -48,7 +44,7 @@ void CommandLineDriver::EditOptions(ui::HWND dialog) {
 }
 
 void CommandLineDriver::ReadCompletion(ui::HWND dialog) {
-    completionCommand_ = ui::GetDlgItemText(dialog, kCompletionCommandEdit);
+    completionCommand_ = ui::GetDlgItemText(dialog, completion_dialog::kCommand);
     // The message is the dialog's first static text.
     for (ui::HWND child : ui::GetChildWindows(dialog)) {
         if (ui::GetClassName(child) == ui::WC_STATIC && !ui::GetWindowText(child).empty()) {
@@ -56,5 +52,5 @@ void CommandLineDriver::ReadCompletion(ui::HWND dialog) {
             break;
         }
     }
-    ui::user::Click(ui::GetDlgItem(dialog, kCompletionOk));
+    ui::user::Click(ui::GetDlgItem(dialog, completion_dialog::kOk));
 }

@@ -6,6 +6,7 @@
 #include "corvatrix/DesktopClipboard.h"
 #include "corvatrix/PluginSession.h"
 #include "corvatrix/TerminalProgress.h"
+#include "common/PluginSceneTypes.h"
 #include "host/os/Files.h"
 #include "host/os/Settings.h"
 #include "host/scene/Interface.h"
@@ -99,7 +100,7 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     PluginSession plugins(line, programPath);
 
     std::string error;
-    std::unique_ptr<Scene> scene = ReadSceneFile(line.scene, error);
+    std::unique_ptr<Scene> scene = ReadSceneFile(line.scene, error, kPluginSceneTypes);
     if (!scene) {
         std::fprintf(stderr, "corvatrix: %s\n", error.c_str());
         return kExitUsage;

@@ -1,7 +1,7 @@
 // corvatrix options: the stored export options as the exporter reads them.
 
 #include "corvatrix/Commands.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "host/os/Settings.h"
 
 #include <cstdio>

@@ -5,7 +5,7 @@
 
 #include "host/math/Point3.h"
 #include "host/scene/INode.h"
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 #include <cstdint>
 #include <string>

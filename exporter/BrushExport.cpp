@@ -4,7 +4,7 @@
 #include "common/T3dWriter.h"
 #include "exporter/BrushGeometry.h"
 #include "exporter/BrushSnap.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/TextureAxes.h"
 #include "host/scene/Mtl.h"
 

@@ -4,7 +4,7 @@
 // rebuilds it and saves the packages as the options ask.
 
 #include "common/T3dWriter.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 
 #include <string>
 

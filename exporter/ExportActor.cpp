@@ -2,7 +2,7 @@
 
 #include "common/Sanitize.h"
 #include "common/T3dWriter.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "host/scene/HostClassIds.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "exporter/LightExport.h"
 
 #include "common/T3dWriter.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/ModifierLines.h"
 #include "host/scene/LightObject.h"
 

@@ -2,7 +2,7 @@
 // is loaded: read when it loads, written back when it unloads.
 
 #include "common/PluginClassIds.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/ExporterStrings.h"
 #include "exporter/T3dExporter.h"
 #include "host/core/PluginEntry.h"

@@ -2,7 +2,7 @@
 // The options dialog at the start of each export: shows the stored options,
 // lets the user change them, and stores them again on OK.
 
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "host/ui/Messages.h"
 
 // Runs the dialog modally over parent. 0: go on with the export (after OK,

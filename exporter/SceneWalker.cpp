@@ -2,7 +2,7 @@
 
 #include "exporter/ExportActor.h"
 #include "exporter/ExportContext.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/NodeClassifier.h"
 #include "exporter/RecordFactory.h"
 #include "exporter/SceneBounds.h"

@@ -4,7 +4,7 @@
 #include "common/NumberFormat.h"
 #include "common/Sanitize.h"
 #include "common/T3dWriter.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/ModifierLines.h"
 #include "exporter/ObjectForm.h"
 #include "host/scene/HostClassIds.h"

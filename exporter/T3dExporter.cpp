@@ -5,7 +5,7 @@
 #include "exporter/CompletionDialog.h"
 #include "exporter/ExecScript.h"
 #include "exporter/ExportContext.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/ExporterStrings.h"
 #include "exporter/OptionsDialog.h"
 #include "exporter/SceneBounds.h"

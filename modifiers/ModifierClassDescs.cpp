@@ -1,5 +1,6 @@
 #include "modifiers/ModifierClassDescs.h"
 
+#include "modifiers/ModifierSceneKeys.h"
 #include "modifiers/UnrealBrushModifier.h"
 #include "modifiers/UnrealMoverModifier.h"
 #include "modifiers/UnrealPropertiesModifier.h"
@@ -10,7 +11,7 @@ HINSTANCE moduleInstance = nullptr;
 
 // Every class of the module is a public object-space modifier in the
 // module's category; a new instance has the class's defaults.
-template <class Concrete>
+template <class Concrete, const scenefile::SceneKeyReader& (*keys)()>
 class ModifierClassDesc : public ClassDesc2 {
 public:
     bool IsPublic() const override { return true; }
@@ -21,6 +22,7 @@ public:
     Class_ID ClassID() const override { return Concrete::kClassId; }
     const char* InternalName() const override { return Concrete::kInternalName; }
     HINSTANCE HInstance() const override { return moduleInstance; }
+    const scenefile::SceneKeyReader* SceneKeys() const override { return &keys(); }
 };
 
 }  // namespace
@@ -28,16 +30,16 @@ public:
 void KeepModuleInstance(HINSTANCE module) { moduleInstance = module; }
 
 ClassDesc2* PropertiesClassDesc() {
-    static ModifierClassDesc<UnrealPropertiesModifier> desc;
+    static ModifierClassDesc<UnrealPropertiesModifier, PropertiesKeys> desc;
     return &desc;
 }
 
 ClassDesc2* BrushClassDesc() {
-    static ModifierClassDesc<UnrealBrushModifier> desc;
+    static ModifierClassDesc<UnrealBrushModifier, BrushKeys> desc;
     return &desc;
 }
 
 ClassDesc2* MoverClassDesc() {
-    static ModifierClassDesc<UnrealMoverModifier> desc;
+    static ModifierClassDesc<UnrealMoverModifier, MoverKeys> desc;
     return &desc;
 }

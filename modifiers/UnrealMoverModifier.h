@@ -32,6 +32,8 @@ public:
 
     std::string GetClassName() const override;
     Animatable* Clone(RemapDir& remap) override;
+    // Brushes and movers are meshes of the level.
+    Class_ID InputType() const override { return TRIOBJ_CLASS_ID; }
 
 protected:
     void SaveOwnChunk(ISave& isave) const override;

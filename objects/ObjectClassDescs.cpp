@@ -1,8 +1,10 @@
 #include "objects/ObjectClassDescs.h"
 
 #include "objects/actor/ActorHelperObject.h"
+#include "objects/actor/ActorSceneKeys.h"
 #include "objects/cxa/ActorLibrary.h"
 #include "objects/trigger/TriggerHelperObject.h"
+#include "objects/trigger/TriggerSceneKeys.h"
 
 namespace {
 
@@ -23,6 +25,7 @@ public:
     SClass_ID SuperClassID() const override { return GEOMOBJECT_CLASS_ID; }
     Class_ID ClassID() const override { return ACTOR_HELPER_CLASS_ID; }
     const char* InternalName() const override { return ActorHelperObject::kInternalName; }
+    const scenefile::SceneKeyReader* SceneKeys() const override { return &ActorKeys(); }
 };
 
 class TriggerDesc : public ObjectClassDesc {
@@ -32,6 +35,7 @@ public:
     SClass_ID SuperClassID() const override { return HELPER_CLASS_ID; }
     Class_ID ClassID() const override { return TRIGGER_HELPER_CLASS_ID; }
     const char* InternalName() const override { return TriggerHelperObject::kInternalName; }
+    const scenefile::SceneKeyReader* SceneKeys() const override { return &TriggerKeys(); }
 };
 
 }  // namespace

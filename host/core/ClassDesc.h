@@ -7,6 +7,10 @@
 #include "host/core/ClassId.h"
 #include "host/core/ModuleHandle.h"
 
+namespace scenefile {
+class SceneKeyReader;
+}
+
 class ClassDesc {
 public:
     virtual ~ClassDesc() = default;
@@ -25,6 +29,9 @@ public:
     virtual const char* InternalName() const = 0;
     // The module that holds the class.
     virtual HINSTANCE HInstance() const = 0;
+    // The reader of the class's own keys in scene files; null for a class
+    // that scene files cannot name.
+    virtual const scenefile::SceneKeyReader* SceneKeys() const { return nullptr; }
 };
 
 // The descriptor the system's plug-in classes derive from; the host's

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ClassDirectory {
@@ -28,6 +29,11 @@ public:
     const std::string* OwnerOf(SClass_ID superClass, Class_ID id) const;
     // The descriptors of one super class in the order they were registered.
     std::vector<ClassDesc*> OfSuperClass(SClass_ID superClass) const;
+    // Every descriptor in the order they were registered.
+    std::vector<ClassDesc*> All() const;
+    // Whether a module whose file is named fileName (a path's last part)
+    // registered any class.
+    bool HasModule(std::string_view fileName) const;
     // A new instance of the class, or null when it is not registered.
     Animatable* Create(SClass_ID superClass, Class_ID id, bool loading) const;
     std::size_t Count() const { return entries_.size(); }

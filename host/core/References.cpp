@@ -4,7 +4,7 @@
 // goes away.
 
 #include "host/core/Animatable.h"
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,7 +4,7 @@
 // knows; every operation returns whether the index was handled.
 
 #include "host/math/Point3.h"
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 class IParamArray {
 public:

@@ -3,7 +3,7 @@
 
 #include "host/core/Animatable.h"
 #include "host/math/Point3.h"
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 // Read access to the keys of a keyed track.
 class IKeyControl {

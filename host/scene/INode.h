@@ -6,7 +6,7 @@
 #include "host/math/Point3.h"
 #include "host/math/Quat.h"
 #include "host/scene/Object.h"
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 #include <cstdint>
 

@@ -8,7 +8,7 @@
 #include "host/math/IPoint2.h"
 #include "host/scene/INode.h"
 #include "host/scene/PickMode.h"
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 #include "host/ui/Messages.h"
 
 #include <atomic>

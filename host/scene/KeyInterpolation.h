@@ -2,7 +2,7 @@
 // Evaluation of a list of keys: before the first key its value, after the
 // last the last value, linear in between, exactly a key's value at its time.
 
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 #include <algorithm>
 #include <vector>

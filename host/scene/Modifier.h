@@ -11,6 +11,9 @@
 class Modifier : public Animatable {
 public:
     SClass_ID SuperClassID() const override { return OSM_CLASS_ID; }
+    // The class of object the modifier works on: it is offered for an object
+    // only when the object converts to that class. The null id takes any.
+    virtual Class_ID InputType() const { return Class_ID(); }
 };
 
 // A host modifier none of the plug-ins know (a bend, say), known by its name.

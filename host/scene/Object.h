@@ -6,7 +6,7 @@
 #include "host/core/Animatable.h"
 #include "host/math/Box3.h"
 #include "host/math/IPoint2.h"
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "host/scene/Scene.h"
 
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 
 namespace {
 

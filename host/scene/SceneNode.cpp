@@ -2,7 +2,7 @@
 
 #include "host/display/ViewportColors.h"
 #include "host/math/Angles.h"
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 #include "host/scene/PositionControllers.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // {"controller": "single"}, "rotation": {"keys": [[tick, [ax,ay,az]], ...]}};
 // Track: {"type": "linear" | "bezier" | "tcb", "keys": [[tick, value], ...]}.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 
 class SceneNode;
 

@@ -1,7 +1,7 @@
 #include "host/scenefile/JsonDocument.h"
 
-#include "host/scenefile/JsonPath.h"
-#include "host/scenefile/ReadError.h"
+#include "host/scenekeys/JsonPath.h"
+#include "host/scenekeys/ReadError.h"
 
 #include <nlohmann/json.hpp>
 

@@ -3,7 +3,7 @@
 // more than JSON has: a key may appear only once in an object, because a
 // repeated key would silently override the first.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 // useAttenuation, farAttenuationStart, farAttenuationEnd.
 
 #include "host/scene/LightObject.h"
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 namespace scenefile {

@@ -4,7 +4,7 @@
 // "diffuse", "opacity" and "selfIllumination"; multi/sub-object and shell
 // materials name their "subMaterials".
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 namespace scenefile {

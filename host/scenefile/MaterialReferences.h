@@ -3,7 +3,7 @@
 // are linked once every material exists, so a reference may name a material
 // further down the list; a material must not end up inside itself.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 
 #include <map>
 #include <string>

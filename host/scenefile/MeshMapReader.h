@@ -6,7 +6,7 @@
 // polygons' corners instead.
 
 #include "host/scene/Mesh.h"
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 
 #include <cstddef>
 #include <map>

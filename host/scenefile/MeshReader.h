@@ -4,7 +4,7 @@
 // polygons' fans; with faces only, the polygon form has one polygon per
 // triangle.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 class Object;

@@ -2,7 +2,7 @@
 
 #include "host/scene/Modifier.h"
 #include "host/scene/Scene.h"
-#include "host/scenefile/PluginTypes.h"
+#include "host/scenefile/PluginEntries.h"
 
 #include <string>
 
@@ -15,10 +15,8 @@ Modifier* ReadModifier(const JsonCursor& modifier, ReadContext& context) {
         modifier.ExpectKeys({"type", "name"});
         return context.scene.Adopt(new OtherModifier(modifier.Key("name").Text()));
     }
-    if (const auto* pluginType = FindPluginModifierType(name)) {
-        return RequireReader(modifier, *pluginType)(modifier, context);
-    }
-    type.Fail("unknown modifier type \"" + name + "\"");
+    if (Modifier* made = ReadPluginModifier(modifier, name, context)) return made;
+    FailUnknownType(modifier, type, "modifier", context);
 }
 
 }  // namespace scenefile

@@ -1,10 +1,10 @@
 #pragma once
 // Modifier: {"type": "other", "name": ...} for a host modifier the plug-ins
 // do not know; the plug-in types ("Unreal Properties", "Unreal Brush",
-// "Unreal Mover") through PluginTypes.
+// "Unreal Mover") by the loaded classes that read them.
 
-#include "host/scenefile/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
+#include "host/scenekeys/JsonCursor.h"
 
 class Modifier;
 

@@ -1,5 +1,7 @@
 #include "host/scenefile/NodeReader.h"
 
+#include "host/scene/Modifier.h"
+#include "host/scene/Object.h"
 #include "host/scene/SceneNode.h"
 #include "host/scenefile/AnimationReader.h"
 #include "host/scenefile/ModifierReader.h"
@@ -24,6 +26,13 @@ Mtl* ReadMaterialReference(const JsonCursor& material, const ReadContext& contex
     const auto found = context.materials.find(material.Text());
     if (found == context.materials.end()) material.Fail("no material named \"" + material.Utf8() + "\"");
     return found->second;
+}
+
+// As the host's modifier list offers a modifier only to objects it works on.
+void RequireAccepted(const JsonCursor& entry, Modifier& modifier, Object* object, const std::string& nodeName) {
+    if (!object || modifier.InputType() == Class_ID() || object->CanConvertToType(modifier.InputType())) return;
+    entry.Fail("the modifier \"" + modifier.GetClassName() + "\" does not work on the " + object->GetClassName() +
+               " of node \"" + nodeName + "\"");
 }
 
 void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
@@ -56,9 +65,13 @@ void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
         child->SetObject(ReadNodeObject(*object, context));
     }
     if (const std::optional<JsonCursor> modifiers = node.Find("modifiers")) {
+        Object* base = child->GetObjectRef();
         // Index 0 is the top of the stack, so each one goes below the last.
         for (std::size_t i = 0; i < modifiers->Size(); ++i) {
-            child->AddModifierAtBottom(ReadModifier(modifiers->Element(i), context));
+            const JsonCursor entry = modifiers->Element(i);
+            Modifier* modifier = ReadModifier(entry, context);
+            RequireAccepted(entry, *modifier, base, name.Utf8());
+            child->AddModifierAtBottom(modifier);
         }
     }
     if (const std::optional<JsonCursor> children = node.Find("children")) ReadNodes(*children, *child, context);

@@ -2,7 +2,7 @@
 // Node: {"name", "selected", "groupMember", "transform", "objectOffset",
 // "animation", "material", "object", "modifiers", "children"}.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 class SceneNode;

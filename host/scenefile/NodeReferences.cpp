@@ -2,7 +2,7 @@
 
 #include "host/core/Animatable.h"
 #include "host/scene/INode.h"
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 #include "host/scene/Scene.h"
 
 #include <vector>

@@ -2,7 +2,7 @@
 // References from an object to a node named elsewhere in the scene file (a
 // trigger's event): they are made once every node has been read.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 namespace scenefile {

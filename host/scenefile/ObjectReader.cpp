@@ -5,7 +5,7 @@
 #include "host/scene/Scene.h"
 #include "host/scenefile/LightReader.h"
 #include "host/scenefile/MeshReader.h"
-#include "host/scenefile/PluginTypes.h"
+#include "host/scenefile/PluginEntries.h"
 
 #include <string>
 
@@ -52,22 +52,19 @@ constexpr HostType kHostTypes[] = {
     {"directional", ReadLightOf<LightType::Directional>},
 };
 
-ObjectReader FindReader(const JsonCursor& object, const JsonCursor& type) {
-    const std::string name = type.Utf8();
-    for (const HostType& hostType : kHostTypes) {
-        if (name == hostType.name) return hostType.read;
-    }
-    if (const auto* pluginType = FindPluginObjectType(name)) return RequireReader(object, *pluginType);
-    type.Fail("unknown object type \"" + name + "\"");
-}
-
 }  // namespace
 
 Object* ReadObject(const JsonCursor& object, ReadContext& context, bool shared) {
     if (!shared && object.Has("name")) {
         object.Fail("unknown key \"name\" (only shared objects, in \"objects\", have a name)");
     }
-    return FindReader(object, object.Key("type"))(object, context);
+    const JsonCursor type = object.Key("type");
+    const std::string name = type.Utf8();
+    for (const HostType& hostType : kHostTypes) {
+        if (name == hostType.name) return hostType.read(object, context);
+    }
+    if (Object* made = ReadPluginObject(object, name, context)) return made;
+    FailUnknownType(object, type, "object", context);
 }
 
 }  // namespace scenefile

@@ -1,9 +1,9 @@
 #pragma once
 // Object: {"type": ..., keys of the type}. The host's own types are read
-// here; the plug-in types ("Actor", "Trigger") through PluginTypes.
+// here; the plug-in types ("Actor", "Trigger") by the loaded classes that read them.
 
-#include "host/scenefile/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
+#include "host/scenekeys/JsonCursor.h"
 
 class Object;
 

@@ -5,7 +5,7 @@
 
 #include "host/math/Point3.h"
 #include "host/scene/PolyMesh.h"
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/MeshMapReader.h"
 
 #include <map>

@@ -2,7 +2,8 @@
 // What the readers share while one scene file is read: the scene being
 // filled and the names that later parts of the file may refer to.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenefile/PluginTypeHint.h"
+#include "host/scenekeys/JsonCursor.h"
 
 #include <map>
 #include <string>
@@ -32,6 +33,7 @@ struct ReadContext {
     std::map<std::string, Mtl*> materials;
     std::map<std::string, Object*> sharedObjects;
     std::vector<NodeReference> nodeReferences;
+    PluginTypeHints pluginHints;
 };
 
 }  // namespace scenefile

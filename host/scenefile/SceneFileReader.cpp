@@ -2,10 +2,10 @@
 
 #include "host/os/Files.h"
 #include "host/scenefile/JsonDocument.h"
-#include "host/scenefile/JsonPath.h"
-#include "host/scenefile/ReadError.h"
 #include "host/scenefile/SceneReader.h"
 #include "host/scenefile/TextPosition.h"
+#include "host/scenekeys/JsonPath.h"
+#include "host/scenekeys/ReadError.h"
 
 #include <nlohmann/json.hpp>
 
@@ -19,7 +19,7 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
-std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error) {
+std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error, PluginTypeHints hints) {
     std::string text;
     if (!os::ReadWholeFile(path, text)) {
         error = path + ": cannot read the file: " + os::LastError();
@@ -28,7 +28,7 @@ std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error
     try {
         const scenefile::Json document = scenefile::ParseDocument(text);
         auto scene = std::make_unique<Scene>();
-        scenefile::ReadContext context{*scene, FolderOf(path), {}, {}, {}};
+        scenefile::ReadContext context{*scene, FolderOf(path), {}, {}, {}, hints};
         scenefile::ReadScene(scenefile::JsonCursor(document, std::string()), context);
         return scene;
     } catch (const scenefile::SyntaxError& syntax) {

@@ -8,10 +8,12 @@
 // with the file named as given.
 
 #include "host/scene/Scene.h"
+#include "host/scenefile/PluginTypeHint.h"
 
 #include <memory>
 #include <string>
 
 // The scene, or null with error set. Plug-in object and modifier types are
-// accepted only while their modules are loaded.
-std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error);
+// accepted only while their modules are loaded; hints name the module of a
+// type that is missing.
+std::unique_ptr<Scene> ReadSceneFile(const std::string& path, std::string& error, PluginTypeHints hints = {});

@@ -3,7 +3,7 @@
 // "nodes": [...]}, every key optional. Materials come first and shared
 // objects second, so that nodes can name both.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 namespace scenefile {

@@ -4,7 +4,7 @@
 // Without width and height the bitmap's size comes from the image file,
 // a relative path being taken from the scene file's folder.
 
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "host/scenefile/ReadContext.h"
 
 class Texmap;

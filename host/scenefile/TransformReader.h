@@ -4,7 +4,7 @@
 
 #include "host/math/Point3.h"
 #include "host/math/Quat.h"
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 
 namespace scenefile {
 

@@ -49,6 +49,9 @@ public:
     std::int32_t ActorT3DExport(T3dWriter* writer) override;
     std::string GetActorObjClass() override;
 
+    // The rollup's values are whole numbers; the other forms take nothing.
+    using IParamArray::GetValue;
+    using IParamArray::SetValue;
     bool SetValue(int index, TimeValue t, int value) override;
     bool GetValue(int index, TimeValue t, int& value) override;
 

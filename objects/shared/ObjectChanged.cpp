@@ -3,7 +3,7 @@
 #include "host/core/Animatable.h"
 #include "host/core/RefMessages.h"
 #include "host/scene/Interface.h"
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 
 void NotifyObjectChanged(Animatable& object) {
     object.NotifyDependents(FOREVER, PART_ALL, REFMSG_CHANGE);

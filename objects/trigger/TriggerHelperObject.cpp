@@ -7,7 +7,7 @@
 #include "host/params/ParamMap.h"
 #include "host/scene/INode.h"
 #include "host/scene/Interface.h"
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 #include "objects/shared/ObjectChanged.h"
 #include "objects/shared/PointCreation.h"
 #include "objects/trigger/TriggerClassPage.h"

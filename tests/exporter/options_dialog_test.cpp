@@ -1,4 +1,4 @@
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/OptionsDialog.h"
 #include "exporter/OptionsDialogResource.h"
 #include "host/os/Files.h"

@@ -1,5 +1,5 @@
 #include "common/T3dWriter.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/OptionsDialogResource.h"
 #include "exporter/T3dExporter.h"
 #include "host/os/Settings.h"

@@ -1,7 +1,7 @@
 #include "exporter/ExecScript.h"
 
 #include "common/T3dWriter.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "host/os/Files.h"
 #include "tests/common/ScratchFolder.h"
 #include "tests/exporter/SettingsFile.h"

@@ -6,7 +6,7 @@
 #include "common/T3dWriter.h"
 #include "exporter/ExportActor.h"
 #include "exporter/ExportContext.h"
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "exporter/TextureList.h"
 #include "host/os/Settings.h"
 #include "host/scene/BoxObject.h"

@@ -60,6 +60,8 @@ public:
     TestParams(int flag, int count, float size, int choice)
         : ints{{kFlag, flag}, {kCount, count}, {kChoice, choice}}, floats{{kSize, size}} {}
 
+    using IParamArray::GetValue;
+    using IParamArray::SetValue;
     bool SetValue(int index, TimeValue t, int value) override { return Store(ints, index, t, value); }
     bool SetValue(int index, TimeValue t, float value) override { return Store(floats, index, t, value); }
     bool GetValue(int index, TimeValue, int& value) override { return Fetch(ints, index, value); }

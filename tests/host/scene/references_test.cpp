@@ -1,4 +1,4 @@
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 #include "host/scene/Scene.h"
 
 #include <gtest/gtest.h>

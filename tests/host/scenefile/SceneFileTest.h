@@ -2,6 +2,7 @@
 // Fixture for the scene-file reader: every test writes its scene files into a
 // fresh folder of its own and reads them back from there.
 
+#include "common/PluginSceneTypes.h"
 #include "host/scene/Scene.h"
 #include "host/scenefile/SceneFileReader.h"
 #include "tests/common/ScratchFolder.h"
@@ -24,7 +25,7 @@ protected:
     // Reads scene text that must be correct.
     std::unique_ptr<Scene> Load(const std::string& json) {
         std::string error;
-        std::unique_ptr<Scene> scene = ReadSceneFile(Write("scene.json", json), error);
+        std::unique_ptr<Scene> scene = ReadSceneFile(Write("scene.json", json), error, kPluginSceneTypes);
         EXPECT_NE(scene, nullptr) << error;
         EXPECT_EQ(error, "");
         return scene;
@@ -35,7 +36,7 @@ protected:
     std::string Fault(const std::string& json) {
         const std::string path = Write("scene.json", json);
         std::string error;
-        const std::unique_ptr<Scene> scene = ReadSceneFile(path, error);
+        const std::unique_ptr<Scene> scene = ReadSceneFile(path, error, kPluginSceneTypes);
         EXPECT_EQ(scene, nullptr) << "read without error: " << json;
         const std::string prefix = path;
         if (error.compare(0, prefix.size(), prefix) != 0) {

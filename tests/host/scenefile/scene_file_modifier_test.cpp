@@ -178,4 +178,19 @@ TEST_F(SceneFileModifiers, ValuesBeyondTheControlsAreErrorsNamingTheRange) {
               at + R"(.isLeader: expected true or false, got "yes")");
 }
 
+// As the host's modifier list offers them: brushes and movers on objects that
+// are triangle meshes, the common properties on anything.
+TEST_F(SceneFileModifiers, BrushesAndMoversGoOnMeshesOnly) {
+    EXPECT_EQ(Fault(R"({"nodes": [{"name": "Lamp", "object": {"type": "omni"},
+                                   "modifiers": [{"type": "Unreal Properties"}, {"type": "Unreal Brush"}]}]})"),
+              R"(: nodes[0].modifiers[1]: the modifier "Unreal Brush" does not work on the Omni of node "Lamp")");
+    EXPECT_EQ(Fault(R"({"nodes": [{"name": "Marker", "object": {"type": "dummy"},
+                                   "modifiers": [{"type": "Unreal Mover"}]}]})"),
+              R"(: nodes[0].modifiers[0]: the modifier "Unreal Mover" does not work on the Dummy of node "Marker")");
+    EXPECT_NE(Load(R"({"nodes": [{"name": "Wall", "object": {"type": "box"}, "modifiers": [{"type": "Unreal Brush"}]},
+                                 {"name": "Lamp", "object": {"type": "omni"},
+                                  "modifiers": [{"type": "Unreal Properties"}]}]})"),
+              nullptr);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "host/scene/LightObject.h"
 #include "host/scene/Mtl.h"
 #include "host/scene/Texmap.h"
+#include "host/scenekeys/SceneKeyReader.h"
 #include "tests/host/scenefile/SceneFileTest.h"
 #include "tests/common/BuiltModules.h"
 
@@ -125,10 +126,18 @@ TEST_F(SceneFileScene, LightsTakeTheirKeysOrTheHostDefaults) {
     EXPECT_EQ(light(3)->ClassID(), FSPOT_LIGHT_CLASS_ID);
 }
 
+// Reads nothing; enough for the reader to pick its class.
+class NoKeys : public scenefile::SceneKeyReader {
+public:
+    const char* SceneType() const override { return "Unreal Brush"; }
+    void ReadKeys(Animatable&, const scenefile::JsonCursor&, scenefile::SceneKeyContext&) const override {}
+};
+
 // Stands in for a loaded plug-in module's class for as long as it lives.
 class RegisteredClass : public ClassDesc2 {
 public:
-    RegisteredClass(SClass_ID superClass, Class_ID id) : superClass_(superClass), id_(id) {
+    RegisteredClass(SClass_ID superClass, Class_ID id, const scenefile::SceneKeyReader* keys)
+        : superClass_(superClass), id_(id), keys_(keys) {
         EXPECT_TRUE(ClassDirectory::Host().Add(this, "corvatrix.dlm"));
     }
     ~RegisteredClass() override { ClassDirectory::Host().Remove(this); }
@@ -143,10 +152,12 @@ public:
     Class_ID ClassID() const override { return id_; }
     const char* InternalName() const override { return "cxBrushMod"; }
     HINSTANCE HInstance() const override { return nullptr; }
+    const scenefile::SceneKeyReader* SceneKeys() const override { return keys_; }
 
 private:
     SClass_ID superClass_;
     Class_ID id_;
+    const scenefile::SceneKeyReader* keys_;
 };
 
 TEST_F(SceneFileScene, PluginTypesNeedTheirModule) {
@@ -165,10 +176,17 @@ TEST_F(SceneFileScene, PluginTypesNeedTheirModule) {
     EXPECT_EQ(Fault(R"({"objects": [{"name": "T", "type": "Trigger"}]})"),
               R"(: objects[0]: type "Trigger" needs the object plug-in corvatrix.dlo, which is not loaded)");
 
-    // A registered class that makes no instance is reported at the modifier.
-    const RegisteredClass brush(OSM_CLASS_ID, Class_ID(0x07F407A5, 0x6FD552AE));
-    EXPECT_EQ(Fault(R"({"nodes": [{"name": "A", "modifiers": [{"type": "Unreal Brush"}]}]})"),
-              R"(: nodes[0].modifiers[0]: the modifier plug-in could not make the modifier)");
+    // A loaded module whose class reads no scene keys, and a class that
+    // makes no instance, are reported at the modifier.
+    const std::string brush = R"({"nodes": [{"name": "A", "modifiers": [{"type": "Unreal Brush"}]}]})";
+    {
+        const RegisteredClass keyless(OSM_CLASS_ID, Class_ID(0x07F407A5, 0x6FD552AE), nullptr);
+        EXPECT_EQ(Fault(brush), R"(: nodes[0].modifiers[0]: type "Unreal Brush": the loaded modifier plug-in )"
+                                R"(corvatrix.dlm does not read it from scene files)");
+    }
+    const NoKeys keys;
+    const RegisteredClass barren(OSM_CLASS_ID, Class_ID(0x07F407A5, 0x6FD552AE), &keys);
+    EXPECT_EQ(Fault(brush), R"(: nodes[0].modifiers[0]: type "Unreal Brush": its plug-in could not make one)");
 }
 
 // Every bitmap of the materials below node and its children.

@@ -5,7 +5,7 @@
 #include "host/scene/Modifier.h"
 #include "host/scene/Mtl.h"
 #include "host/scene/Texmap.h"
-#include "host/scenefile/Windows1252.h"
+#include "host/scenekeys/Windows1252.h"
 #include "tests/host/scenefile/SceneFileTest.h"
 
 #include <string>

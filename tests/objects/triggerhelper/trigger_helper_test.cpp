@@ -4,7 +4,7 @@
 #include "host/display/GraphicsWindow.h"
 #include "host/display/ViewExp.h"
 #include "host/scene/Interface.h"
-#include "host/scene/Interval.h"
+#include "host/core/Interval.h"
 #include "host/scene/Scene.h"
 #include "host/scene/ViewportInput.h"
 #include "host/ui/CustomControls.h"

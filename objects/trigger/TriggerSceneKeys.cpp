@@ -1,19 +1,18 @@
-#include "host/scenefile/TriggerKeys.h"
+#include "objects/trigger/TriggerSceneKeys.h"
 
-#include "common/PluginClassIds.h"
-#include "host/core/ClassDirectory.h"
 #include "host/core/Persistence.h"
-#include "host/scene/Object.h"
-#include "host/scene/Scene.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "objects/trigger/TriggerBlock.h"
 #include "objects/trigger/TriggerClasses.h"
+#include "objects/trigger/TriggerHelperObject.h"
 #include "objects/trigger/TriggerPropertySets.h"
 
 #include <optional>
 #include <string>
 
-namespace scenefile {
 namespace {
+
+using scenefile::JsonCursor;
 
 namespace tt = trigger_tables;
 
@@ -48,8 +47,9 @@ void ReadProperty(const JsonCursor& value, const tt::Row& row, TriggerPropertySe
     switch (row.kind) {
         case tt::RowKind::CheckBox: set.SetValue(row.slot, 0, value.Bool() ? 1 : 0); break;
         case tt::RowKind::IntSpinner:
-            set.SetValue(row.slot, 0, static_cast<int>(value.Integer(static_cast<std::int64_t>(row.low),
-                                                                      static_cast<std::int64_t>(row.high))));
+            set.SetValue(row.slot, 0,
+                         static_cast<int>(
+                             value.Integer(static_cast<std::int64_t>(row.low), static_cast<std::int64_t>(row.high))));
             break;
         case tt::RowKind::FloatSpinner: SetFloat(value, set, row, row.slot); break;
         case tt::RowKind::VectorSpinner:
@@ -108,9 +108,15 @@ TriggerBlock ReadBlock(const JsonCursor& object) {
     return block;
 }
 
-}  // namespace
+class TriggerSceneKeys : public scenefile::SceneKeyReader {
+public:
+    const char* SceneType() const override { return "Trigger"; }
+    void ReadKeys(Animatable& made, const JsonCursor& object, scenefile::SceneKeyContext& context) const override;
+};
 
-Object* ReadTriggerObject(const JsonCursor& object, ReadContext& context) {
+// The object is given its keys as a saved scene gives them, through its own
+// load; the event is referenced once every node is read.
+void TriggerSceneKeys::ReadKeys(Animatable& made, const JsonCursor& object, scenefile::SceneKeyContext& context) const {
     object.ExpectKeys({"type", "class", "collisionHeight", "collisionRadius", "showCylinder", "event", "properties"});
     const TriggerBlock block = ReadBlock(object);
     ISave isave;
@@ -118,15 +124,15 @@ Object* ReadTriggerObject(const JsonCursor& object, ReadContext& context) {
     isave.Write(&block, sizeof block, nullptr);
     isave.EndChunk();
 
-    Animatable* made = ClassDirectory::Host().Create(HELPER_CLASS_ID, TRIGGER_HELPER_CLASS_ID, true);
-    if (!made) object.Fail("the object plug-in could not make the trigger");
-    auto* trigger = context.scene.Adopt(static_cast<Object*>(made));
+    auto& trigger = static_cast<TriggerHelperObject&>(made);
     ILoad iload(isave.Bytes());
-    if (trigger->Load(&iload) != IO_OK) object.Fail("the object plug-in did not take the trigger's settings");
-    if (const std::optional<JsonCursor> event = object.Find("event")) {
-        context.nodeReferences.push_back({trigger, 0, event->Text(), *event});
-    }
-    return trigger;
+    if (trigger.Load(&iload) != IO_OK) object.Fail("the object plug-in did not take the trigger's settings");
+    if (const std::optional<JsonCursor> event = object.Find("event")) context.ReferToNode(trigger, 0, *event);
 }
 
-}  // namespace scenefile
+}  // namespace
+
+const scenefile::SceneKeyReader& TriggerKeys() {
+    static const TriggerSceneKeys keys;
+    return keys;
+}

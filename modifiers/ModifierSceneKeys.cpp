@@ -1,41 +1,25 @@
-#include "host/scenefile/ModifierKeys.h"
+#include "modifiers/ModifierSceneKeys.h"
 
-#include "common/PluginClassIds.h"
-#include "host/core/ClassDirectory.h"
-#include "host/scene/Modifier.h"
-#include "host/scene/Scene.h"
-#include "host/scenefile/ModifierKeysProperties.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "modifiers/BrushValueTable.h"
 #include "modifiers/MoverValueTable.h"
+#include "modifiers/PropertySceneKeys.h"
+#include "modifiers/UnrealBrushModifier.h"
+#include "modifiers/UnrealMoverModifier.h"
+#include "modifiers/UnrealPropertiesModifier.h"
 
 #include <cinttypes>
 #include <cstdio>
 #include <optional>
 #include <string>
 
-namespace scenefile {
 namespace {
+
+using scenefile::JsonCursor;
+using namespace property_keys;
 
 namespace bv = brush_values;
 namespace mv = mover_values;
-
-struct PluginModifier {
-    Modifier* modifier;
-    IParamArray& values;
-};
-
-// A type's reader runs only while its module is loaded, so the class is in
-// the directory; its descriptor may still make nothing. The parameter array
-// is a further base of the module's classes, found through the object's
-// type information.
-PluginModifier MakeModifier(const JsonCursor& at, ReadContext& context, Class_ID id) {
-    Animatable* made = ClassDirectory::Host().Create(OSM_CLASS_ID, id, false);
-    if (!made) at.Fail("the modifier plug-in could not make the modifier");
-    auto* modifier = context.scene.Adopt(static_cast<Modifier*>(made));
-    auto* values = dynamic_cast<IParamArray*>(made);
-    if (!values) at.Fail("the modifier plug-in's modifier has no parameters to set");
-    return {modifier, *values};
-}
 
 void ReadProperties(const JsonCursor& modifier, const std::vector<PropertyKey>& keys, IParamArray& values) {
     if (const std::optional<JsonCursor> properties = modifier.Find("properties")) {
@@ -96,37 +80,60 @@ void ReadRtKey(const JsonCursor& modifier, std::string_view key, const mv::Spinn
     }
 }
 
+// Each modifier reads its keys into its own parameter array, as its rollup
+// pages would set them.
+template <class Concrete>
+class ModifierKeys : public scenefile::SceneKeyReader {
+public:
+    using Reader = void (*)(const JsonCursor& modifier, IParamArray& values);
+    explicit ModifierKeys(Reader read) : read_(read) {}
+    const char* SceneType() const override { return Concrete::kClassName; }
+    void ReadKeys(Animatable& made, const JsonCursor& modifier, scenefile::SceneKeyContext&) const override {
+        read_(modifier, static_cast<Concrete&>(made));
+    }
+
+private:
+    Reader read_;
+};
+
+void ReadPropertiesKeys(const JsonCursor& modifier, IParamArray& values) {
+    modifier.ExpectKeys({"type", "properties"});
+    ReadProperties(modifier, CommonPropertyKeys(), values);
+}
+
+void ReadBrushKeys(const JsonCursor& modifier, IParamArray& values) {
+    modifier.ExpectKeys({"type", "brushType", "csgOperation", "polyFlags", "properties"});
+    ReadChoiceKey(modifier, "brushType", bv::kBrushType, values);
+    ReadChoiceKey(modifier, "csgOperation", bv::kCsgOperation, values);
+    if (const std::optional<JsonCursor> flags = modifier.Find("polyFlags")) {
+        CheckPolyFlags(*flags, ReadPolyFlags(*flags), values);
+    }
+    ReadProperties(modifier, CommonPropertyKeys(), values);
+}
+
+void ReadMoverKeys(const JsonCursor& modifier, IParamArray& values) {
+    modifier.ExpectKeys({"type", "properties", "worldRTKey", "brushRTKey", "isLeader"});
+    ReadProperties(modifier, MoverPropertyKeys(), values);
+    ReadRtKey(modifier, "worldRTKey", mv::kWorldRtKey, values);
+    ReadRtKey(modifier, "brushRTKey", mv::kBrushRtKey, values);
+    if (const std::optional<JsonCursor> leader = modifier.Find("isLeader")) {
+        SetParameter(*leader, values, mv::kIsLeader.index, leader->Bool() ? 1 : 0);
+    }
+}
+
 }  // namespace
 
-Modifier* ReadPropertiesModifier(const JsonCursor& modifier, ReadContext& context) {
-    modifier.ExpectKeys({"type", "properties"});
-    const PluginModifier made = MakeModifier(modifier, context, CXMOD_CLASS_ID);
-    ReadProperties(modifier, CommonPropertyKeys(), made.values);
-    return made.modifier;
+const scenefile::SceneKeyReader& PropertiesKeys() {
+    static const ModifierKeys<UnrealPropertiesModifier> keys(ReadPropertiesKeys);
+    return keys;
 }
 
-Modifier* ReadBrushModifier(const JsonCursor& modifier, ReadContext& context) {
-    modifier.ExpectKeys({"type", "brushType", "csgOperation", "polyFlags", "properties"});
-    const PluginModifier made = MakeModifier(modifier, context, BRUSH_MODIFIER_CLASS_ID);
-    ReadChoiceKey(modifier, "brushType", bv::kBrushType, made.values);
-    ReadChoiceKey(modifier, "csgOperation", bv::kCsgOperation, made.values);
-    if (const std::optional<JsonCursor> flags = modifier.Find("polyFlags")) {
-        CheckPolyFlags(*flags, ReadPolyFlags(*flags), made.values);
-    }
-    ReadProperties(modifier, CommonPropertyKeys(), made.values);
-    return made.modifier;
+const scenefile::SceneKeyReader& BrushKeys() {
+    static const ModifierKeys<UnrealBrushModifier> keys(ReadBrushKeys);
+    return keys;
 }
 
-Modifier* ReadMoverModifier(const JsonCursor& modifier, ReadContext& context) {
-    modifier.ExpectKeys({"type", "properties", "worldRTKey", "brushRTKey", "isLeader"});
-    const PluginModifier made = MakeModifier(modifier, context, MOVER_MODIFIER_CLASS_ID);
-    ReadProperties(modifier, MoverPropertyKeys(), made.values);
-    ReadRtKey(modifier, "worldRTKey", mv::kWorldRtKey, made.values);
-    ReadRtKey(modifier, "brushRTKey", mv::kBrushRtKey, made.values);
-    if (const std::optional<JsonCursor> leader = modifier.Find("isLeader")) {
-        SetParameter(*leader, made.values, mv::kIsLeader.index, leader->Bool() ? 1 : 0);
-    }
-    return made.modifier;
+const scenefile::SceneKeyReader& MoverKeys() {
+    static const ModifierKeys<UnrealMoverModifier> keys(ReadMoverKeys);
+    return keys;
 }
-
-}  // namespace scenefile

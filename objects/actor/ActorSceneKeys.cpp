@@ -1,26 +1,26 @@
-#include "host/scenefile/ActorKeys.h"
+#include "objects/actor/ActorSceneKeys.h"
 
-#include "common/PluginClassIds.h"
-#include "host/core/ClassDirectory.h"
 #include "host/core/Persistence.h"
-#include "host/scene/Object.h"
-#include "host/scene/Scene.h"
-#include "host/scenefile/ModuleActorLibrary.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "objects/actor/ActorChunks.h"
+#include "objects/actor/ActorHelperObject.h"
+#include "objects/cxa/ActorLibrary.h"
 
 #include <cinttypes>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace scenefile {
 namespace {
+
+using scenefile::JsonCursor;
 
 std::string ClassList(const ActorLibrary& library) {
     if (library.Count() == 0) return "the actor library " + library.Folder() + " holds no classes";
     std::string list = "the actor library holds";
     for (int i = 0; i < library.Count(); ++i) {
-        list += (i == 0 ? " " : ", ") + std::string(library.ClassName(i)) + " (" + std::string(library.FileName(i)) + ")";
+        list +=
+            (i == 0 ? " " : ", ") + std::string(library.ClassName(i)) + " (" + std::string(library.FileName(i)) + ")";
     }
     return list;
 }
@@ -96,11 +96,18 @@ std::vector<std::uint8_t> SavedActor(std::int32_t directional, std::int32_t show
     return isave.Bytes();
 }
 
-}  // namespace
+class ActorSceneKeys : public scenefile::SceneKeyReader {
+public:
+    const char* SceneType() const override { return "Actor"; }
+    void ReadKeys(Animatable& made, const JsonCursor& object, scenefile::SceneKeyContext&) const override;
+};
 
-Object* ReadActorObject(const JsonCursor& object, ReadContext& context) {
+// The object is given its keys as a saved scene gives them, through its own
+// load, so reader and saved scenes meet in one format.
+void ActorSceneKeys::ReadKeys(Animatable& made, const JsonCursor& object, scenefile::SceneKeyContext&) const {
     object.ExpectKeys({"type", "definition", "class", "directional", "showAsIcon", "properties"});
-    const ActorLibrary library = ModuleActorLibrary();
+    auto& actor = static_cast<ActorHelperObject&>(made);
+    const ActorLibrary& library = actor.Library();
     const int index = FindEntry(object, library);
     std::optional<ActorDef> def;
     if (index >= 0) {
@@ -115,14 +122,15 @@ Object* ReadActorObject(const JsonCursor& object, ReadContext& context) {
     if (properties) ReadProperties(*properties, *def);
 
     const std::vector<std::uint8_t> saved =
-        SavedActor(object.Bool("directional", false) ? 1 : 0, object.Bool("showAsIcon", false) ? 1 : 0, index,
-                   library, def ? &*def : nullptr);
-    Animatable* made = ClassDirectory::Host().Create(GEOMOBJECT_CLASS_ID, ACTOR_HELPER_CLASS_ID, true);
-    if (!made) object.Fail("the object plug-in could not make the actor");
-    auto* actor = context.scene.Adopt(static_cast<Object*>(made));
+        SavedActor(object.Bool("directional", false) ? 1 : 0, object.Bool("showAsIcon", false) ? 1 : 0, index, library,
+                   def ? &*def : nullptr);
     ILoad iload(saved);
-    if (actor->Load(&iload) != IO_OK) object.Fail("the object plug-in did not take the actor's settings");
-    return actor;
+    if (actor.Load(&iload) != IO_OK) object.Fail("the object plug-in did not take the actor's settings");
 }
 
-}  // namespace scenefile
+}  // namespace
+
+const scenefile::SceneKeyReader& ActorKeys() {
+    static const ActorSceneKeys keys;
+    return keys;
+}

@@ -1,8 +1,8 @@
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 
-#include "host/scenefile/JsonPath.h"
-#include "host/scenefile/ReadError.h"
-#include "host/scenefile/Windows1252.h"
+#include "host/scenekeys/JsonPath.h"
+#include "host/scenekeys/ReadError.h"
+#include "host/scenekeys/Windows1252.h"
 
 #include <nlohmann/json.hpp>
 
@@ -18,13 +18,13 @@ namespace {
 std::string Describe(const Json& value) {
     constexpr std::size_t kLongest = 40;
     switch (value.type()) {
-    case Json::value_t::object: return "an object";
-    case Json::value_t::array: return "an array";
-    case Json::value_t::string: {
-        std::string shown = value.dump();
-        return shown.size() <= kLongest ? shown : "a string";
-    }
-    default: return value.dump();
+        case Json::value_t::object: return "an object";
+        case Json::value_t::array: return "an array";
+        case Json::value_t::string: {
+            std::string shown = value.dump();
+            return shown.size() <= kLongest ? shown : "a string";
+        }
+        default: return value.dump();
     }
 }
 

@@ -1,4 +1,4 @@
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 #include "host/os/Files.h"
 #include "tests/exporter/SettingsFile.h"
 

@@ -1,4 +1,4 @@
-#include "host/scenefile/Windows1252.h"
+#include "host/scenekeys/Windows1252.h"
 
 #include <cstddef>
 #include <cstdint>

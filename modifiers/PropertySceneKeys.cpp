@@ -1,11 +1,11 @@
-#include "host/scenefile/ModifierKeysProperties.h"
+#include "modifiers/PropertySceneKeys.h"
 
 #include "modifiers/CommonPropertyTable.h"
 #include "modifiers/MoverValueTable.h"
 
 #include <string>
 
-namespace scenefile {
+namespace property_keys {
 namespace {
 
 namespace cp = common_properties;
@@ -105,8 +105,7 @@ int ReadChoice(const JsonCursor& value, const Choice& choice) {
     for (std::size_t i = 0; i < choice.items.size(); ++i) {
         if (name == choice.items[i].name) return static_cast<int>(i);
     }
-    value.Fail("\"" + name + "\" is none of " + ItemNames(choice) + " (or an index 0.." + std::to_string(last) +
-               ")");
+    value.Fail("\"" + name + "\" is none of " + ItemNames(choice) + " (or an index 0.." + std::to_string(last) + ")");
 }
 
 int ReadInteger(const JsonCursor& value, const Spinner& spinner) {
@@ -122,4 +121,4 @@ void SetParameter(const JsonCursor& at, IParamArray& values, int index, float va
     if (!values.SetValue(index, 0, value)) at.Fail("the modifier does not take this value");
 }
 
-}  // namespace scenefile
+}  // namespace property_keys

@@ -1,4 +1,4 @@
-#include "host/scenefile/JsonPath.h"
+#include "host/scenekeys/JsonPath.h"
 
 namespace scenefile {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // A span of scene time, both ends included: how long a value holds.
 
-#include "host/scene/TimeValue.h"
+#include "host/core/TimeValue.h"
 
 #include <limits>
 

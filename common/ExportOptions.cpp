@@ -1,4 +1,4 @@
-#include "exporter/ExportOptions.h"
+#include "common/ExportOptions.h"
 
 #include "host/os/Settings.h"
 

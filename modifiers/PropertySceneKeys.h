@@ -5,12 +5,14 @@
 // spinner's range, an item's name or position for a radio group or list.
 
 #include "host/params/IParamArray.h"
-#include "host/scenefile/JsonCursor.h"
+#include "host/scenekeys/JsonCursor.h"
 #include "modifiers/ControlTable.h"
 
 #include <vector>
 
-namespace scenefile {
+namespace property_keys {
+
+using scenefile::JsonCursor;
 
 // One named value and the control entry that says how it is read.
 struct PropertyKey {
@@ -37,4 +39,4 @@ int ReadInteger(const JsonCursor& value, const modifier_controls::Spinner& spinn
 void SetParameter(const JsonCursor& at, IParamArray& values, int index, int value);
 void SetParameter(const JsonCursor& at, IParamArray& values, int index, float value);
 
-}  // namespace scenefile
+}  // namespace property_keys
