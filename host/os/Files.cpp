@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <climits>
 #include <cstdio>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -95,6 +96,12 @@ bool File::Write(const void* data, std::size_t size) {
     return true;
 }
 
+long long File::RegularSize() const {
+    struct stat info {};
+    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+    return static_cast<long long>(info.st_size);
+}
+
 long File::Read(void* data, std::size_t size) {
     if (fd_ < 0) return -1;
     for (;;) {
@@ -147,16 +154,56 @@ bool CreateParentFolders(std::string_view filePath) {
 }
 
 bool ReadWholeFile(std::string_view path, std::string& contents) {
+    if (IsDevice(path)) {
+        lastErrno = EINVAL;
+        return false;
+    }
     File file = File::OpenRead(path);
     if (!file.IsOpen()) return false;
-    contents.clear();
+    const long long size = file.RegularSize();
+    contents.assign(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    std::size_t filled = 0;
+    while (filled < contents.size()) {
+        const long got = file.Read(contents.data() + filled, contents.size() - filled);
+        if (got < 0) return false;
+        if (got == 0) break;
+        filled += static_cast<std::size_t>(got);
+    }
+    contents.resize(filled);
+    // A pipe, or a file that grew since it was measured, goes on in blocks.
     char block[65536];
     for (;;) {
-        long got = file.Read(block, sizeof block);
+        const long got = file.Read(block, sizeof block);
         if (got < 0) return false;
         if (got == 0) return true;
         contents.append(block, static_cast<std::size_t>(got));
     }
+}
+
+FileText::~FileText() {
+    if (mapped_) ::munmap(const_cast<char*>(mapped_), size_);
+}
+
+bool FileText::Load(std::string_view path) {
+    if (IsDevice(path)) {
+        lastErrno = EINVAL;
+        return false;
+    }
+    File file = File::OpenRead(path);
+    if (!file.IsOpen()) return false;
+    const long long size = file.RegularSize();
+    if (size <= 0) return ReadWholeFile(path, read_);
+    void* map = ::mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.Descriptor(), 0);
+    if (map == MAP_FAILED) return ReadWholeFile(path, read_);
+    mapped_ = static_cast<const char*>(map);
+    size_ = static_cast<std::size_t>(size);
+    return true;
+}
+
+bool IsDevice(std::string_view path) {
+    struct stat info {};
+    if (::stat(NativePath(path).c_str(), &info) != 0) return false;
+    return S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode) || S_ISSOCK(info.st_mode);
 }
 
 bool ReplaceFile(std::string_view path, std::string_view contents) {

@@ -36,6 +36,9 @@ public:
     bool Write(const void* data, std::size_t size);
     // Bytes read into data: 0 at the end of the file, -1 on failure.
     long Read(void* data, std::size_t size);
+    // The size of a regular file; -1 for anything else (a pipe, a device).
+    long long RegularSize() const;
+    int Descriptor() const { return fd_; }
     // Forces written bytes to the disk.
     bool Sync();
     // Closes the handle; false when the close reported a failure.
@@ -52,8 +55,30 @@ bool FileExists(std::string_view path);
 bool CreateDirectory(std::string_view path);
 // Creates the folders leading to a file (not the file); true when they exist.
 bool CreateParentFolders(std::string_view filePath);
-// Whole contents of a file; false when it cannot be read.
+// Whole contents of a regular file (read into one block of its size) or of a
+// pipe; false when it cannot be read. A device is refused: it may never end.
 bool ReadWholeFile(std::string_view path, std::string& contents);
+// Whether path names a device (/dev/zero) rather than a file, folder or pipe.
+bool IsDevice(std::string_view path);
+
+// The whole text of a file, for reading once: a regular file is mapped into
+// memory (nothing is copied or cleared first), a pipe is read in.
+class FileText {
+public:
+    FileText() = default;
+    FileText(const FileText&) = delete;
+    FileText& operator=(const FileText&) = delete;
+    ~FileText();
+
+    // False, with LastError set, when the file cannot be read; a device is refused.
+    bool Load(std::string_view path);
+    std::string_view View() const { return mapped_ ? std::string_view(mapped_, size_) : std::string_view(read_); }
+
+private:
+    const char* mapped_ = nullptr;
+    std::size_t size_ = 0;
+    std::string read_;
+};
 // Replaces a file atomically: writes a temporary file beside it, then renames.
 bool ReplaceFile(std::string_view path, std::string_view contents);
 

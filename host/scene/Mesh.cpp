@@ -36,6 +36,11 @@ void Mesh::setNumFaces(int count) {
     }
 }
 
+void Mesh::setFaces(std::vector<Face> faces) {
+    faces_ = std::move(faces);
+    setNumFaces(getNumFaces());
+}
+
 Point3 Mesh::getFaceNormal(int i) const {
     const Face& face = faces_[i];
     const Point3& p0 = verts_[face.getVert(0)];
@@ -54,6 +59,15 @@ void Mesh::setMapSupport(int channel, bool support) {
 
 int Mesh::getNumMapVerts(int channel) const {
     return mapSupport(channel) ? static_cast<int>(maps_[channel].verts.size()) : 0;
+}
+
+void Mesh::setMapChannel(int channel, std::vector<UVVert> verts, std::vector<TVFace> faces) {
+    setMapSupport(channel, false);
+    auto* map = maps_.Enable(channel);
+    if (!map) return;
+    map->verts = std::move(verts);
+    map->faces = std::move(faces);
+    map->faces.resize(faces_.size());
 }
 
 void Mesh::setNumMapVerts(int channel, int count) {

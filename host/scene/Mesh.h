@@ -10,6 +10,7 @@
 #include "host/scene/MapChannels.h"
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 class GraphicsWindow;
@@ -73,6 +74,11 @@ public:
     const Point3& getVert(int i) const { return verts_[i]; }
     void setVert(int i, const Point3& p) { verts_[i] = p; }
 
+    // Takes whole lists, as a reader that built them hands them over; the
+    // map channels keep one map face per triangle.
+    void setVerts(std::vector<Point3> verts) { verts_ = std::move(verts); }
+    void setFaces(std::vector<Face> faces);
+
     int getNumFaces() const { return static_cast<int>(faces_.size()); }
     // Keeps the map faces of every supported channel in step.
     void setNumFaces(int count);
@@ -90,6 +96,9 @@ public:
     void setMapSupport(int channel, bool support = true);
     int getNumMapVerts(int channel) const;
     void setNumMapVerts(int channel, int count);
+    // Switches the channel on with these map vertices and faces, one face
+    // per triangle (missing ones name map vertex 0).
+    void setMapChannel(int channel, std::vector<UVVert> verts, std::vector<TVFace> faces);
     const UVVert& mapVert(int channel, int i) const { return maps_[channel].verts[i]; }
     void setMapVert(int channel, int i, const UVVert& uvw) { maps_[channel].verts[i] = uvw; }
     TVFace& mapFace(int channel, int face) { return maps_[channel].faces[face]; }

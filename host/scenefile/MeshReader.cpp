@@ -36,11 +36,20 @@ Face ReadFace(const JsonCursor& entry, std::size_t vertexCount) {
         return face;
     }
     if (!entry.IsObject()) entry.FailExpected("[a, b, c] or a face object {\"v\": [a, b, c], ...}");
+    // Faces come by the million: one pass over the keys, then the values in
+    // a fixed order, so the first fault reported does not depend on the
+    // order of the keys.
     entry.ExpectKeys({"v", "mtl", "smoothing", "edges"});
-    ReadCorners(entry.Key("v"), vertexCount, face);
-    face.setMatID(static_cast<MtlID>(entry.Integer("mtl", 0, kMaxMtlID, 0)));
-    face.setSmGroup(static_cast<std::uint32_t>(entry.Integer("smoothing", 0, kMaxSmoothing, 0)));
-    if (const std::optional<JsonCursor> edges = entry.Find("edges")) {
+    std::optional<JsonCursor> v, mtl, smoothing, edges;
+    for (const auto& [key, value] : entry.Members()) {
+        auto& slot = key == "v" ? v : key == "mtl" ? mtl : key == "smoothing" ? smoothing : edges;
+        slot = value;
+    }
+    if (!v) entry.Key("v");  // fails: the corners are required
+    ReadCorners(*v, vertexCount, face);
+    face.setMatID(static_cast<MtlID>(mtl ? mtl->Integer(0, kMaxMtlID) : 0));
+    face.setSmGroup(static_cast<std::uint32_t>(smoothing ? smoothing->Integer(0, kMaxSmoothing) : 0));
+    if (edges) {
         edges->ExpectSize(3);
         for (int edge = 0; edge < 3; ++edge) {
             face.setEdgeVis(edge, edges->Element(static_cast<std::size_t>(edge)).Integer(0, 1) == 1);
@@ -56,22 +65,14 @@ std::vector<Face> ReadFaces(const JsonCursor& list, std::size_t vertexCount) {
     return faces;
 }
 
-void AddMapChannel(Mesh& mesh, int channel, const MapChannelData& data) {
-    mesh.setMapSupport(channel);
-    mesh.setNumMapVerts(channel, static_cast<int>(data.verts.size()));
-    for (std::size_t v = 0; v < data.verts.size(); ++v) mesh.setMapVert(channel, static_cast<int>(v), data.verts[v]);
-    for (std::size_t f = 0; f < data.faces.size(); ++f) mesh.mapFace(channel, static_cast<int>(f)) = data.faces[f];
-}
-
-Mesh BuildMesh(const std::vector<Point3>& vertices, const std::vector<Face>& faces,
-               const std::map<int, MapChannelData>& channels, const std::optional<MapChannelData>& colors) {
+// The lists become the mesh's own, without a copy: a large mesh is held once.
+Mesh BuildMesh(std::vector<Point3> vertices, std::vector<Face> faces, std::map<int, MapChannelData> channels,
+               std::optional<MapChannelData> colors) {
     Mesh mesh;
-    mesh.setNumVerts(static_cast<int>(vertices.size()));
-    for (std::size_t v = 0; v < vertices.size(); ++v) mesh.setVert(static_cast<int>(v), vertices[v]);
-    mesh.setNumFaces(static_cast<int>(faces.size()));
-    for (std::size_t f = 0; f < faces.size(); ++f) mesh.getFace(static_cast<int>(f)) = faces[f];
-    if (colors) AddMapChannel(mesh, VERTEX_COLOR_CHANNEL, *colors);
-    for (const auto& [channel, data] : channels) AddMapChannel(mesh, channel, data);
+    mesh.setVerts(std::move(vertices));
+    mesh.setFaces(std::move(faces));
+    if (colors) mesh.setMapChannel(VERTEX_COLOR_CHANNEL, std::move(colors->verts), std::move(colors->faces));
+    for (auto& [channel, data] : channels) mesh.setMapChannel(channel, std::move(data.verts), std::move(data.faces));
     return mesh;
 }
 
@@ -80,7 +81,7 @@ Mesh BuildMesh(const std::vector<Point3>& vertices, const std::vector<Face>& fac
 Object* ReadMesh(const JsonCursor& object, ReadContext& context) {
     object.ExpectKeys({"type", "name", "vertices", "faces", "polygons", "uv", "colors"});
     const std::optional<JsonCursor> vertexList = object.Find("vertices");
-    const std::vector<Point3> vertices = vertexList ? ReadVertices(*vertexList) : std::vector<Point3>{};
+    std::vector<Point3> vertices = vertexList ? ReadVertices(*vertexList) : std::vector<Point3>{};
 
     std::optional<std::vector<Face>> faces;
     if (const std::optional<JsonCursor> list = object.Find("faces")) faces = ReadFaces(*list, vertices.size());
@@ -97,8 +98,8 @@ Object* ReadMesh(const JsonCursor& object, ReadContext& context) {
 
     Scene& scene = context.scene;
     if (!faces && polygons) return scene.Adopt(TriObject::FromPolygons(std::move(*polygons)));
-    TriObject* mesh =
-        scene.Adopt(new TriObject(BuildMesh(vertices, faces.value_or(std::vector<Face>{}), channels, colors)));
+    TriObject* mesh = scene.Adopt(new TriObject(BuildMesh(
+        std::move(vertices), faces ? std::move(*faces) : std::vector<Face>{}, std::move(channels), std::move(colors))));
     if (polygons) mesh->SetPolygonForm(std::move(*polygons));
     return mesh;
 }

@@ -1,6 +1,5 @@
 #include "host/scenekeys/JsonCursor.h"
 
-#include "host/scenekeys/JsonPath.h"
 #include "host/scenekeys/ReadError.h"
 #include "host/scenekeys/Windows1252.h"
 
@@ -8,25 +7,13 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 namespace scenefile {
 namespace {
-
-// Short values are shown as written; long strings and containers by kind.
-std::string Describe(const Json& value) {
-    constexpr std::size_t kLongest = 40;
-    switch (value.type()) {
-        case Json::value_t::object: return "an object";
-        case Json::value_t::array: return "an array";
-        case Json::value_t::string: {
-            std::string shown = value.dump();
-            return shown.size() <= kLongest ? shown : "a string";
-        }
-        default: return value.dump();
-    }
-}
 
 std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
@@ -43,41 +30,95 @@ std::string ShortNumber(float value) {
     return text;
 }
 
-}  // namespace
-
-JsonCursor::JsonCursor(const Json& value, std::string path) : value_(&value), path_(std::move(path)) {}
-
-void JsonCursor::Fail(const std::string& what) const { throw ReadError(path_, what); }
-
-void JsonCursor::FailExpected(std::string_view expected) const {
-    Fail("expected " + std::string(expected) + ", got " + Describe(*value_));
+bool IsNumber(JsonKind kind) {
+    return kind == JsonKind::Unsigned || kind == JsonKind::Negative || kind == JsonKind::Float;
 }
 
-bool JsonCursor::IsString() const { return value_->is_string(); }
-
-bool JsonCursor::IsObject() const { return value_->is_object(); }
-
-bool JsonCursor::IsArray() const { return value_->is_array(); }
-
-bool JsonCursor::IsNull() const { return value_->is_null(); }
-
-void JsonCursor::ExpectObject() const {
-    if (!value_->is_object()) FailExpected("an object");
+std::uint64_t Magnitude(std::string_view token) {
+    std::uint64_t value = 0;
+    if (!token.empty() && token[0] == '-') token.remove_prefix(1);
+    std::from_chars(token.data(), token.data() + token.size(), value);
+    return value;
 }
 
-void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const {
-    ExpectObject();
-    for (const auto& member : value_->items()) {
-        if (std::find(allowed.begin(), allowed.end(), member.key()) == allowed.end()) {
-            Fail("unknown key " + Quoted(member.key()));
+std::int64_t SignedValue(std::string_view token, JsonKind kind) {
+    const std::uint64_t magnitude = Magnitude(token);
+    if (kind == JsonKind::Unsigned) return static_cast<std::int64_t>(magnitude);
+    // Two's complement of the magnitude, which may be 2^63.
+    return static_cast<std::int64_t>(~magnitude + 1);
+}
+
+// A number token's value; beyond double range it is infinite.
+double DoubleOf(std::string_view token, JsonKind kind) {
+    if (kind == JsonKind::Unsigned) return static_cast<double>(Magnitude(token));
+    if (kind == JsonKind::Negative) return static_cast<double>(SignedValue(token, kind));
+    double value = 0;
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (error == std::errc()) return value;
+    // Out of range: strtod tells overflow (infinite) from underflow (zero).
+    return std::strtod(std::string(token).c_str(), nullptr);
+}
+
+// A number as the messages show it: the shortest text that reads back.
+std::string Dump(std::string_view token, JsonKind kind) {
+    switch (kind) {
+        case JsonKind::Unsigned: return std::to_string(Magnitude(token));
+        case JsonKind::Negative: return std::to_string(SignedValue(token, kind));
+        default: {
+            const double value = DoubleOf(token, kind);
+            return std::isfinite(value) ? nlohmann::json(value).dump() : std::string(token);
         }
     }
 }
 
-bool JsonCursor::Has(std::string_view key) const {
-    ExpectObject();
-    return value_->find(key) != value_->end();
+}  // namespace
+
+std::string JsonCursor::Path() const { return document_->Path(node_, element_); }
+
+void JsonCursor::Fail(const std::string& what) const { throw ReadError(Path(), what); }
+
+// Short values are shown as written; long strings and containers by kind.
+std::string JsonCursor::Describe() const {
+    constexpr std::size_t kLongest = 40;
+    const JsonKind kind = Kind();
+    switch (kind) {
+        case JsonKind::Object: return "an object";
+        case JsonKind::Array: return "an array";
+        case JsonKind::Null: return "null";
+        case JsonKind::True: return "true";
+        case JsonKind::False: return "false";
+        case JsonKind::String: {
+            const std::string shown = nlohmann::json(Unescape(Token())).dump();
+            return shown.size() <= kLongest ? shown : "a string";
+        }
+        default: return Dump(Token(), kind);
+    }
 }
+
+void JsonCursor::FailExpected(std::string_view expected) const {
+    Fail("expected " + std::string(expected) + ", got " + Describe());
+}
+
+void JsonCursor::ExpectObject() const {
+    if (!IsObject()) FailExpected("an object");
+}
+
+void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const {
+    ExpectObject();
+    const std::uint32_t count = document_->Count(node_);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const JsonNode member = document_->Child(node_, i);
+        const std::string_view raw = document_->RawKey(member);
+        if (raw.find('\\') == std::string_view::npos &&
+            std::find(allowed.begin(), allowed.end(), raw) != allowed.end()) {
+            continue;
+        }
+        const std::string key = document_->Key(member);
+        if (std::find(allowed.begin(), allowed.end(), key) == allowed.end()) Fail("unknown key " + Quoted(key));
+    }
+}
+
+bool JsonCursor::Has(std::string_view key) const { return Find(key).has_value(); }
 
 JsonCursor JsonCursor::Key(std::string_view key) const {
     std::optional<JsonCursor> member = Find(key);
@@ -87,23 +128,30 @@ JsonCursor JsonCursor::Key(std::string_view key) const {
 
 std::optional<JsonCursor> JsonCursor::Find(std::string_view key) const {
     ExpectObject();
-    const auto found = value_->find(key);
-    if (found == value_->end()) return std::nullopt;
-    return JsonCursor(*found, KeyPath(path_, key));
+    const std::uint32_t count = document_->Count(node_);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const JsonNode member = document_->Child(node_, i);
+        const std::string_view raw = document_->RawKey(member);
+        const bool same = raw.find('\\') == std::string_view::npos ? raw == key : document_->Key(member) == key;
+        if (same) return JsonCursor(*document_, member, JsonDocument::kWhole);
+    }
+    return std::nullopt;
 }
 
 std::vector<std::pair<std::string, JsonCursor>> JsonCursor::Members() const {
     ExpectObject();
     std::vector<std::pair<std::string, JsonCursor>> members;
-    for (const auto& member : value_->items()) {
-        members.emplace_back(member.key(), JsonCursor(member.value(), KeyPath(path_, member.key())));
+    const std::uint32_t count = document_->Count(node_);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const JsonNode member = document_->Child(node_, i);
+        members.emplace_back(document_->Key(member), JsonCursor(*document_, member, JsonDocument::kWhole));
     }
     return members;
 }
 
 std::size_t JsonCursor::Size() const {
-    if (!value_->is_array()) FailExpected("an array");
-    return value_->size();
+    if (!IsArray()) FailExpected("an array");
+    return document_->Count(node_);
 }
 
 void JsonCursor::ExpectSize(std::size_t count) const {
@@ -113,73 +161,110 @@ void JsonCursor::ExpectSize(std::size_t count) const {
     }
 }
 
-JsonCursor JsonCursor::Element(std::size_t i) const { return JsonCursor((*value_)[i], IndexPath(path_, i)); }
+JsonCursor JsonCursor::Element(std::size_t i) const {
+    const auto index = static_cast<std::uint32_t>(i);
+    if (document_->IsPacked(node_)) return JsonCursor(*document_, node_, index);
+    return JsonCursor(*document_, document_->Child(node_, index), JsonDocument::kWhole);
+}
 
 bool JsonCursor::Bool() const {
-    if (!value_->is_boolean()) FailExpected("true or false");
-    return value_->get<bool>();
+    const JsonKind kind = Kind();
+    if (kind != JsonKind::True && kind != JsonKind::False) FailExpected("true or false");
+    return kind == JsonKind::True;
 }
 
 float JsonCursor::Number() const {
-    if (!value_->is_number()) FailExpected("a number");
-    const double value = value_->get<double>();
-    if (!(std::fabs(value) <= FLT_MAX)) Fail(value_->dump() + " is too large for a single-precision number");
+    const std::string_view token = Token();
+    const JsonKind kind = ScalarKind(token);
+    if (!IsNumber(kind)) FailExpected("a number");
+    const double value = DoubleOf(token, kind);
+    if (!(std::fabs(value) <= FLT_MAX)) Fail(Dump(token, kind) + " is too large for a single-precision number");
     return static_cast<float>(value);
 }
 
 float JsonCursor::Number(float min, float max) const {
     const float value = Number();
     if (value < min || value > max) {
-        Fail(value_->dump() + " is out of range " + ShortNumber(min) + ".." + ShortNumber(max));
+        Fail(Dump(Token(), Kind()) + " is out of range " + ShortNumber(min) + ".." + ShortNumber(max));
     }
     return value;
 }
 
 std::int64_t JsonCursor::Integer(std::int64_t min, std::int64_t max) const {
-    if (!value_->is_number_integer()) FailExpected("an integer");
-    // Non-negative integers are parsed as unsigned and may exceed int64.
-    const bool tooLarge =
-        value_->is_number_unsigned() && value_->get<std::uint64_t>() > static_cast<std::uint64_t>(max);
-    const std::int64_t value = tooLarge ? max : value_->get<std::int64_t>();
+    const std::string_view token = Token();
+    const JsonKind kind = ScalarKind(token);
+    if (kind != JsonKind::Unsigned && kind != JsonKind::Negative) FailExpected("an integer");
+    // Non-negative integers may exceed int64.
+    const bool tooLarge = kind == JsonKind::Unsigned && Magnitude(token) > static_cast<std::uint64_t>(max);
+    const std::int64_t value = tooLarge ? max : SignedValue(token, kind);
     if (tooLarge || value < min || value > max) {
-        Fail(value_->dump() + " is out of range " + std::to_string(min) + ".." + std::to_string(max));
+        Fail(Dump(token, kind) + " is out of range " + std::to_string(min) + ".." + std::to_string(max));
     }
     return value;
 }
 
 std::uint32_t JsonCursor::Index(std::size_t count, std::string_view what) const {
-    if (!value_->is_number_integer()) FailExpected("an index");
-    const bool negative = !value_->is_number_unsigned();
-    if (negative || value_->get<std::uint64_t>() >= count) {
-        if (count == 0) Fail("index " + value_->dump() + " is out of range: there are no " + std::string(what));
-        Fail("index " + value_->dump() + " is out of range 0.." + std::to_string(count - 1) + " of the " +
-             std::string(what));
+    const std::string_view token = Token();
+    const JsonKind kind = ScalarKind(token);
+    if (kind != JsonKind::Unsigned && kind != JsonKind::Negative) FailExpected("an index");
+    if (kind == JsonKind::Negative || Magnitude(token) >= count) {
+        const std::string shown = Dump(token, kind);
+        if (count == 0) Fail("index " + shown + " is out of range: there are no " + std::string(what));
+        Fail("index " + shown + " is out of range 0.." + std::to_string(count - 1) + " of the " + std::string(what));
     }
-    return static_cast<std::uint32_t>(value_->get<std::uint64_t>());
+    return static_cast<std::uint32_t>(Magnitude(token));
 }
 
 std::array<std::uint32_t, 3> JsonCursor::IndexTriple(std::size_t count, std::string_view what) const {
     ExpectSize(3);
+    // A face's corners are read by the million: one pass over the three
+    // tokens, and the element by element reads only to report a fault.
+    if (document_->IsPacked(node_)) {
+        std::string_view tokens[3];
+        document_->PackedTokens(node_, tokens, 3);
+        std::array<std::uint32_t, 3> corners{};
+        bool valid = true;
+        for (int i = 0; i < 3 && valid; ++i) {
+            std::uint64_t value = 0;
+            const auto [end, error] = std::from_chars(tokens[i].data(), tokens[i].data() + tokens[i].size(), value);
+            valid = error == std::errc() && end == tokens[i].data() + tokens[i].size() && value < count;
+            corners[static_cast<std::size_t>(i)] = static_cast<std::uint32_t>(value);
+        }
+        if (valid) return corners;
+    }
     // Braces keep the elements' order, so the first bad index is the one reported.
     return {Element(0).Index(count, what), Element(1).Index(count, what), Element(2).Index(count, what)};
 }
 
 std::string JsonCursor::Utf8() const {
-    if (!value_->is_string()) FailExpected("a string");
-    return value_->get<std::string>();
+    if (!IsString()) FailExpected("a string");
+    return Unescape(Token());
 }
 
 std::string JsonCursor::Text() const {
     std::string text;
     char32_t unmappable = 0;
-    if (!Utf8ToWindows1252(Utf8(), text, unmappable)) {
-        Fail(UnmappableMessage(unmappable));
-    }
+    if (!Utf8ToWindows1252(Utf8(), text, unmappable)) Fail(UnmappableMessage(unmappable));
     return text;
 }
 
 Point3 JsonCursor::Vector() const {
     ExpectSize(3);
+    // Vertices are read by the million: one pass over the three tokens, and
+    // the element by element reads only to report a fault.
+    if (document_->IsPacked(node_)) {
+        std::string_view tokens[3];
+        document_->PackedTokens(node_, tokens, 3);
+        float xyz[3];
+        bool valid = true;
+        for (int i = 0; i < 3 && valid; ++i) {
+            double value = 0;
+            const auto [end, error] = std::from_chars(tokens[i].data(), tokens[i].data() + tokens[i].size(), value);
+            valid = error == std::errc() && end == tokens[i].data() + tokens[i].size() && std::fabs(value) <= FLT_MAX;
+            xyz[i] = static_cast<float>(value);
+        }
+        if (valid) return Point3{xyz[0], xyz[1], xyz[2]};
+    }
     return Point3{Element(0).Number(), Element(1).Number(), Element(2).Number()};
 }
 

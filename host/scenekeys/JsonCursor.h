@@ -1,11 +1,11 @@
 #pragma once
-// A value of the scene file with its JSON path. Every read checks the
-// value's type and range and, on a fault, throws ReadError naming the path,
-// so the readers state what they expect and nothing more.
+// A value of a scene file. Every read checks the value's type and range and,
+// on a fault, throws ReadError naming the value's JSON path, so the readers
+// state what they expect and nothing more. The path is worked out only for
+// a fault; a cursor is three words and lives as long as its document.
 
 #include "host/math/Point3.h"
-
-#include <nlohmann/json_fwd.hpp>
+#include "host/scenekeys/JsonDocument.h"
 
 #include <array>
 #include <cstddef>
@@ -19,27 +19,26 @@
 
 namespace scenefile {
 
-// Objects keep their keys in file order, so the first fault in the file is
-// the one reported.
-using Json = nlohmann::ordered_json;
-
 class JsonCursor {
 public:
-    // The document itself has the empty path.
-    JsonCursor(const Json& value, std::string path);
+    // The document itself.
+    explicit JsonCursor(const JsonDocument& document)
+        : JsonCursor(document, JsonDocument::kRoot, JsonDocument::kWhole) {}
 
-    const std::string& Path() const { return path_; }
+    // As JsonPath formats it; empty for the document itself.
+    std::string Path() const;
     [[noreturn]] void Fail(const std::string& what) const;
     // "expected <expected>, got <this value>".
     [[noreturn]] void FailExpected(std::string_view expected) const;
 
-    bool IsString() const;
-    bool IsObject() const;
-    bool IsArray() const;
-    bool IsNull() const;
+    bool IsString() const { return Kind() == JsonKind::String; }
+    bool IsObject() const { return Kind() == JsonKind::Object; }
+    bool IsArray() const { return Kind() == JsonKind::Array; }
+    bool IsNull() const { return Kind() == JsonKind::Null; }
 
-    // Objects. ExpectKeys fails unless this is an object whose keys are all
-    // among allowed.
+    // Objects, whose keys keep their file order, so the first fault in the
+    // file is the one reported. ExpectKeys fails unless this is an object
+    // whose keys are all among allowed.
     void ExpectKeys(std::initializer_list<std::string_view> allowed) const;
     bool Has(std::string_view key) const;
     // The member, which must be there.
@@ -78,10 +77,23 @@ public:
     std::int64_t Integer(std::string_view key, std::int64_t min, std::int64_t max, std::int64_t fallback) const;
 
 private:
-    void ExpectObject() const;
+    JsonCursor(const JsonDocument& document, JsonNode node, std::uint32_t element)
+        : document_(&document), node_(node), element_(element) {}
 
-    const Json* value_;
-    std::string path_;
+    JsonKind Kind() const { return document_->Kind(node_, element_); }
+    std::string_view Token() const { return document_->Token(node_, element_); }
+    // The kind of the scalar whose token is given, without finding it again.
+    JsonKind ScalarKind(std::string_view token) const {
+        return element_ == JsonDocument::kWhole ? Kind() : NumberKind(token);
+    }
+    void ExpectObject() const;
+    // The value of a number token, with any integer exact.
+    double Double() const;
+    std::string Describe() const;
+
+    const JsonDocument* document_;
+    JsonNode node_;
+    std::uint32_t element_;  // JsonDocument::kWhole, or an element of a packed array
 };
 
 }  // namespace scenefile

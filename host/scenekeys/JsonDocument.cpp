@@ -1,0 +1,611 @@
+#include "host/scenekeys/JsonDocument.h"
+
+#include "host/scenekeys/JsonPath.h"
+#include "host/scenekeys/ReadError.h"
+
+#include <sys/mman.h>
+#include <charconv>
+#include <cstring>
+#include <deque>
+#include <new>
+#include <type_traits>
+#include <unordered_set>
+
+namespace scenefile {
+namespace {
+
+// Slot info: the kind in the top four bits, then the member and packed
+// flags, then the count of elements or members.
+constexpr std::uint32_t kKindShift = 28;
+constexpr std::uint32_t kMemberBit = 1u << 27;
+constexpr std::uint32_t kPackedBit = 1u << 26;
+constexpr std::uint32_t kCountMask = kPackedBit - 1;
+// The low bits hold a container's count. A member also keeps how far its
+// value stands from its key (0: too far, found by scanning): a scalar in the
+// low bits, a packed array above its count, any other container in its
+// second slot.
+constexpr std::uint32_t kPackedCountBits = 5;
+constexpr std::uint32_t kPackedCountMask = (1u << kPackedCountBits) - 1;
+// Short arrays of plain numbers keep their elements in the text.
+constexpr std::uint32_t kMaxPacked = 16;
+// Beyond this many members an object's keys are checked through a hash set.
+constexpr std::size_t kLinearKeys = 16;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t'; }
+
+std::string Shown(char c) {
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7F)
+        return "a control or non-ASCII byte";
+    return std::string("'") + c + "'";
+}
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// The length of the UTF-8 sequence at p (before end); 0 when it is not one,
+// with bad at the first byte that breaks it.
+std::size_t Utf8Length(const unsigned char* p, const unsigned char* end, const unsigned char*& bad) {
+    const unsigned char lead = p[0];
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        bad = p;
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const unsigned char first = i == 1 ? low : 0x80, last = i == 1 ? high : 0xBF;
+        if (p + i == end || p[i] < first || p[i] > last) {
+            bad = p + i;
+            return 0;
+        }
+    }
+    return length;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+std::uint32_t Hex4(const char* p) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value = value * 16 + static_cast<std::uint32_t>(HexValue(p[i]));
+    return value;
+}
+
+// The end of the token that starts at p: a string with its quotes, a
+// number or a literal. The parser has checked the text.
+const char* TokenEnd(const char* p, const char* end) {
+    if (*p == '"') {
+        for (++p; *p != '"'; ++p) {
+            if (*p == '\\') ++p;
+        }
+        return p + 1;
+    }
+    while (p < end && !IsSpace(*p) && *p != ',' && *p != ']' && *p != '}' && *p != ':') ++p;
+    return p;
+}
+
+const char* SkipSpace(const char* p, const char* end) {
+    while (p < end && IsSpace(*p)) ++p;
+    return p;
+}
+
+}  // namespace
+
+JsonKind NumberKind(std::string_view token) {
+    bool negative = false;
+    for (const char c : token) {
+        if (c == '.' || c == 'e' || c == 'E') return JsonKind::Float;
+        if (c == '-') negative = true;
+    }
+    // Integers beyond 64 bits are read as floating-point numbers.
+    std::uint64_t magnitude = 0;
+    const char* first = token.data() + (negative ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, token.data() + token.size(), magnitude);
+    if (error != std::errc() || end != token.data() + token.size()) return JsonKind::Float;
+    if (negative) return magnitude <= std::uint64_t{1} << 63 ? JsonKind::Negative : JsonKind::Float;
+    return JsonKind::Unsigned;
+}
+
+std::string Unescape(std::string_view token) {
+    std::string out;
+    out.reserve(token.size());
+    const char* p = token.data() + 1;
+    const char* end = token.data() + token.size() - 1;
+    while (p < end) {
+        const char* run = p;
+        while (p < end && *p != '\\') ++p;
+        out.append(run, p);
+        if (p == end) break;
+        const char escape = p[1];
+        p += 2;
+        switch (escape) {
+            case 'b': out += '\b'; break;
+            case 'f': out += '\f'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'u': {
+                std::uint32_t c = Hex4(p);
+                p += 4;
+                if (c >= 0xD800 && c <= 0xDBFF) {
+                    c = 0x10000 + ((c - 0xD800) << 10) + (Hex4(p + 2) - 0xDC00);
+                    p += 6;
+                }
+                AppendUtf8(out, c);
+                break;
+            }
+            default: out += escape; break;  // " \ /
+        }
+    }
+    return out;
+}
+
+template <class T>
+void JsonDocument::Blocks<T>::Grow() {
+    static_assert(std::is_trivially_copyable_v<T>, "blocks hold plain values, written before they are read");
+    void* block = ::mmap(nullptr, (kMask + 1) * sizeof(T), PROT_READ | PROT_WRITE,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
+    if (block == MAP_FAILED) throw std::bad_alloc();
+    blocks_.push_back(static_cast<T*>(block));
+}
+
+template <class T>
+JsonDocument::Blocks<T>::~Blocks() {
+    for (T* block : blocks_) ::munmap(block, (kMask + 1) * sizeof(T));
+}
+
+// Recursive descent over the text, one value a call; the open containers
+// are kept on a stack of their own for the paths of errors.
+class JsonDocument::Parser {
+public:
+    Parser(JsonDocument& document, std::string_view text)
+        : doc_(document), begin_(text.data()), p_(text.data()), end_(text.data() + text.size()) {}
+
+    void Parse() {
+        // Editors on Windows may start the file with a byte-order mark.
+        if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) p_ += 3;
+        p_ = SkipSpace(p_, end_);
+        ParseValue(kRoot, UINT32_MAX);
+        p_ = SkipSpace(p_, end_);
+        if (p_ != end_) Fail("unexpected " + Shown(*p_) + " after the end of the document");
+    }
+
+private:
+    struct Open {
+        bool object;
+        std::uint32_t index;       // of the element being read
+        std::string_view key;      // of the member being read, raw
+        std::size_t childrenMark;  // where its children start in children_
+        std::size_t keysMark;      // where its keys start in keys_
+    };
+
+    [[noreturn]] void Fail(const std::string& what) const { FailAt(p_, what); }
+    [[noreturn]] void FailAt(const char* at, const std::string& what) const {
+        throw SyntaxError(static_cast<std::size_t>(at - begin_), "syntax error: " + what);
+    }
+    [[noreturn]] void FailUnexpected(const std::string& expected) const {
+        if (p_ == end_) Fail("the text ends where " + expected + " should follow");
+        Fail("unexpected " + Shown(*p_) + "; expected " + expected);
+    }
+
+    std::string OpenPath() const {
+        std::string path;
+        for (const Open& open : open_) {
+            path = open.object ? KeyPath(path, Unescape(open.key)) : IndexPath(path, open.index);
+        }
+        return path;
+    }
+
+    JsonNode AddSlot(std::uint32_t offset, JsonNode parent, JsonKind kind, bool member, std::uint32_t count) {
+        if (doc_.slots_.Size() >= UINT32_MAX - 2) Fail("the document holds too many values");
+        const auto node = static_cast<JsonNode>(doc_.slots_.Size());
+        const std::uint32_t info = (static_cast<std::uint32_t>(kind) << kKindShift) | (member ? kMemberBit : 0) | count;
+        doc_.slots_.Push(Slot{offset, parent, info});
+        return node;
+    }
+
+    std::uint32_t Offset(const char* at) const { return static_cast<std::uint32_t>(at - begin_); }
+
+    // keyOffset is the member's key, or UINT32_MAX for an array element or
+    // the document.
+    JsonNode ParseValue(JsonNode parent, std::uint32_t keyOffset) {
+        const bool member = keyOffset != UINT32_MAX;
+        const std::uint32_t offset = member ? keyOffset : Offset(p_);
+        const std::uint32_t delta = Offset(p_) - offset;
+        const std::uint32_t scalarDelta = delta <= kCountMask ? delta : 0;
+        if (p_ == end_) FailUnexpected("a value");
+        switch (*p_) {
+            case '{': return ParseObject(parent, offset, member, delta);
+            case '[': return ParseArray(parent, offset, member, delta);
+            case '"': ScanString(); return AddSlot(offset, parent, JsonKind::String, member, scalarDelta);
+            case 't': ScanLiteral("true"); return AddSlot(offset, parent, JsonKind::True, member, scalarDelta);
+            case 'f': ScanLiteral("false"); return AddSlot(offset, parent, JsonKind::False, member, scalarDelta);
+            case 'n': ScanLiteral("null"); return AddSlot(offset, parent, JsonKind::Null, member, scalarDelta);
+            default: {
+                if (*p_ != '-' && !IsDigit(*p_)) FailUnexpected("a value");
+                const char* start = p_;
+                ScanNumber();
+                const JsonKind kind = NumberKind(std::string_view(start, static_cast<std::size_t>(p_ - start)));
+                return AddSlot(offset, parent, kind, member, scalarDelta);
+            }
+        }
+    }
+
+    void Enter(bool object) {
+        if (open_.size() >= static_cast<std::size_t>(kMaxDepth)) {
+            throw ReadError(OpenPath(), "values nest deeper than " + std::to_string(kMaxDepth) + " levels");
+        }
+        open_.push_back(Open{object, 0, {}, scratch_.size(), keys_.size()});
+    }
+
+    // Moves the container's children from the scratch stack into one run.
+    void CloseContainer(JsonNode node, std::uint32_t count) {
+        Open& open = open_.back();
+        doc_.slots_[node + 1].offset = static_cast<std::uint32_t>(doc_.children_.Size());
+        for (std::size_t i = open.childrenMark; i < scratch_.size(); ++i) doc_.children_.Push(scratch_[i]);
+        scratch_.resize(open.childrenMark);
+        doc_.slots_[node].info |= count;
+    }
+
+    void CheckCount(std::uint32_t count) {
+        if (count >= kCountMask)
+            Fail("an array or object holds more than " + std::to_string(kCountMask - 1) + " values");
+    }
+
+    JsonNode ParseArray(JsonNode parent, std::uint32_t offset, bool member, std::uint32_t delta) {
+        const std::uint32_t packedDelta = delta <= (kCountMask >> kPackedCountBits) ? delta : 0;
+        const JsonNode node = AddSlot(offset, parent, JsonKind::Array, member, packedDelta << kPackedCountBits);
+        Enter(false);
+        ++p_;
+        p_ = SkipSpace(p_, end_);
+        bool packed = true;
+        std::uint32_t numbers[kMaxPacked];
+        std::uint32_t count = 0;
+        if (p_ < end_ && *p_ == ']') {
+            ++p_;
+        } else {
+            for (;;) {
+                open_.back().index = count;
+                CheckCount(count);
+                if (packed && count < kMaxPacked && p_ < end_ && (*p_ == '-' || IsDigit(*p_))) {
+                    numbers[count] = Offset(p_);
+                    ScanNumber();
+                } else {
+                    if (packed) Unpack(node, numbers, count, delta);
+                    packed = false;
+                    scratch_.push_back(ParseValue(node, UINT32_MAX));
+                }
+                ++count;
+                p_ = SkipSpace(p_, end_);
+                if (p_ < end_ && *p_ == ',') {
+                    p_ = SkipSpace(p_ + 1, end_);
+                    continue;
+                }
+                if (p_ < end_ && *p_ == ']') {
+                    ++p_;
+                    break;
+                }
+                FailUnexpected("',' or ']'");
+            }
+        }
+        if (packed) {
+            doc_.slots_[node].info |= kPackedBit | count;
+        } else {
+            CloseContainer(node, count);
+        }
+        open_.pop_back();
+        return node;
+    }
+
+    // The array holds more than plain numbers after all: its elements so far
+    // become nodes, after the slot that holds where its children start.
+    void Unpack(JsonNode node, const std::uint32_t* numbers, std::uint32_t count, std::uint32_t delta) {
+        doc_.slots_[node].info &= ~kCountMask;
+        doc_.slots_.Push(Slot{0, delta, 0});
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const char* start = begin_ + numbers[i];
+            const std::string_view token(start, static_cast<std::size_t>(TokenEnd(start, end_) - start));
+            scratch_.push_back(AddSlot(numbers[i], node, NumberKind(token), false, 0));
+        }
+    }
+
+    JsonNode ParseObject(JsonNode parent, std::uint32_t offset, bool member, std::uint32_t delta) {
+        const JsonNode node = AddSlot(offset, parent, JsonKind::Object, member, 0);
+        doc_.slots_.Push(Slot{0, delta, 0});
+        Enter(true);
+        ++p_;
+        p_ = SkipSpace(p_, end_);
+        std::uint32_t count = 0;
+        std::unordered_set<std::string_view> manyKeys;
+        if (p_ < end_ && *p_ == '}') {
+            ++p_;
+        } else {
+            for (;;) {
+                CheckCount(count);
+                if (p_ == end_ || *p_ != '"') FailUnexpected("a key string");
+                const char* keyStart = p_;
+                ScanString();
+                const std::string_view key(keyStart + 1, static_cast<std::size_t>(p_ - keyStart - 2));
+                CheckKey(key, manyKeys);
+                open_.back().key = std::string_view(keyStart, static_cast<std::size_t>(p_ - keyStart));
+                p_ = SkipSpace(p_, end_);
+                if (p_ == end_ || *p_ != ':') FailUnexpected("':'");
+                p_ = SkipSpace(p_ + 1, end_);
+                scratch_.push_back(ParseValue(node, Offset(keyStart)));
+                ++count;
+                p_ = SkipSpace(p_, end_);
+                if (p_ < end_ && *p_ == ',') {
+                    p_ = SkipSpace(p_ + 1, end_);
+                    continue;
+                }
+                if (p_ < end_ && *p_ == '}') {
+                    ++p_;
+                    break;
+                }
+                FailUnexpected("',' or '}'");
+            }
+        }
+        CloseContainer(node, count);
+        keys_.resize(open_.back().keysMark);
+        open_.pop_back();
+        return node;
+    }
+
+    // A key may stand once in an object; keys are compared unescaped.
+    void CheckKey(std::string_view raw, std::unordered_set<std::string_view>& manyKeys) {
+        std::string_view key = raw;
+        if (raw.find('\\') != std::string_view::npos) {
+            escapedKeys_.push_back(Unescape("\"" + std::string(raw) + "\""));
+            key = escapedKeys_.back();
+        }
+        const Open& open = open_.back();
+        bool repeated = false;
+        if (!manyKeys.empty()) {
+            repeated = !manyKeys.insert(key).second;
+        } else {
+            for (std::size_t i = open.keysMark; i < keys_.size() && !repeated; ++i) repeated = keys_[i] == key;
+            keys_.push_back(key);
+            if (keys_.size() - open.keysMark > kLinearKeys) {
+                manyKeys.insert(keys_.begin() + static_cast<std::ptrdiff_t>(open.keysMark), keys_.end());
+            }
+        }
+        if (repeated) {
+            const std::string shown(key);
+            open_.pop_back();  // the path is the object's
+            throw ReadError(OpenPath(), "duplicate key \"" + shown + "\"");
+        }
+    }
+
+    void ScanLiteral(const char* literal) {
+        const std::size_t length = std::strlen(literal);
+        if (static_cast<std::size_t>(end_ - p_) < length || std::memcmp(p_, literal, length) != 0) {
+            FailUnexpected("a value");
+        }
+        p_ += length;
+    }
+
+    void ScanDigits() {
+        if (p_ == end_ || !IsDigit(*p_)) FailUnexpected("a digit");
+        while (p_ < end_ && IsDigit(*p_)) ++p_;
+    }
+
+    void ScanNumber() {
+        if (*p_ == '-') ++p_;
+        if (p_ < end_ && *p_ == '0') {
+            ++p_;
+        } else {
+            ScanDigits();
+        }
+        if (p_ < end_ && *p_ == '.') {
+            ++p_;
+            ScanDigits();
+        }
+        if (p_ < end_ && (*p_ == 'e' || *p_ == 'E')) {
+            ++p_;
+            if (p_ < end_ && (*p_ == '+' || *p_ == '-')) ++p_;
+            ScanDigits();
+        }
+    }
+
+    void ScanEscape() {
+        ++p_;  // the backslash
+        if (p_ == end_) Fail("the text ends inside a string");
+        const char c = *p_++;
+        if (c == '"' || c == '\\' || c == '/' || c == 'b' || c == 'f' || c == 'n' || c == 'r' || c == 't') return;
+        if (c != 'u') FailAt(p_ - 1, "invalid escape '\\" + std::string(1, c) + "' in a string");
+        const std::uint32_t first = ScanHex4();
+        if (first >= 0xDC00 && first <= 0xDFFF) FailAt(p_ - 6, "a low surrogate \\u escape without a high one");
+        if (first >= 0xD800 && first <= 0xDBFF) {
+            if (end_ - p_ < 2 || p_[0] != '\\' || p_[1] != 'u')
+                FailAt(p_, "a high surrogate \\u escape without a low one");
+            p_ += 2;
+            const std::uint32_t second = ScanHex4();
+            if (second < 0xDC00 || second > 0xDFFF) FailAt(p_ - 6, "a high surrogate \\u escape without a low one");
+        }
+    }
+
+    std::uint32_t ScanHex4() {
+        if (end_ - p_ < 4) Fail("the text ends inside a \\u escape");
+        for (int i = 0; i < 4; ++i) {
+            if (HexValue(p_[i]) < 0) FailAt(p_ + i, "a \\u escape needs four hexadecimal digits");
+        }
+        const std::uint32_t value = Hex4(p_);
+        p_ += 4;
+        return value;
+    }
+
+    void ScanString() {
+        ++p_;
+        for (;;) {
+            while (p_ < end_) {
+                const auto c = static_cast<unsigned char>(*p_);
+                if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80) break;
+                ++p_;
+            }
+            if (p_ == end_) Fail("the text ends inside a string");
+            const auto c = static_cast<unsigned char>(*p_);
+            if (c == '"') {
+                ++p_;
+                return;
+            }
+            if (c == '\\') {
+                ScanEscape();
+            } else if (c < 0x20) {
+                Fail("a control character must be escaped in a string");
+            } else {
+                const unsigned char* bad = nullptr;
+                const std::size_t length = Utf8Length(reinterpret_cast<const unsigned char*>(p_),
+                                                      reinterpret_cast<const unsigned char*>(end_), bad);
+                if (length == 0) {
+                    FailAt(reinterpret_cast<const char*>(bad),
+                           "invalid UTF-8 byte in a string (is the file saved as UTF-8?)");
+                }
+                p_ += length;
+            }
+        }
+    }
+
+    JsonDocument& doc_;
+    const char* begin_;
+    const char* p_;
+    const char* end_;
+    std::vector<Open> open_;
+    std::vector<JsonNode> scratch_;
+    std::vector<std::string_view> keys_;
+    std::deque<std::string> escapedKeys_;  // keys_ of keys written with escapes
+};
+
+JsonDocument::JsonDocument(std::string_view text) : text_(text) {
+    if (text.size() >= UINT32_MAX) throw SyntaxError(0, "a scene file must be smaller than 4 GiB");
+    Parser(*this, text).Parse();
+}
+
+JsonDocument::~JsonDocument() = default;
+
+JsonKind JsonDocument::Kind(JsonNode node, std::uint32_t element) const {
+    if (element != kWhole) return NumberKind(Token(node, element));
+    return static_cast<JsonKind>(slots_[node].info >> kKindShift);
+}
+
+std::uint32_t JsonDocument::Count(JsonNode node) const {
+    const std::uint32_t low = slots_[node].info & kCountMask;
+    return IsPacked(node) ? low & kPackedCountMask : low;
+}
+
+std::uint32_t JsonDocument::ValueDelta(JsonNode node) const {
+    const std::uint32_t low = slots_[node].info & kCountMask;
+    switch (Kind(node, kWhole)) {
+        case JsonKind::Array: return IsPacked(node) ? low >> kPackedCountBits : slots_[node + 1].parent;
+        case JsonKind::Object: return slots_[node + 1].parent;
+        default: return low;
+    }
+}
+
+bool JsonDocument::IsPacked(JsonNode node) const { return (slots_[node].info & kPackedBit) != 0; }
+
+JsonNode JsonDocument::Child(JsonNode node, std::uint32_t i) const {
+    if (IsPacked(node)) return kWhole;
+    return children_[slots_[node + 1].offset + i];
+}
+
+JsonNode JsonDocument::Parent(JsonNode node) const { return slots_[node].parent; }
+
+std::uint32_t JsonDocument::ValueOffset(JsonNode node) const {
+    const Slot& slot = slots_[node];
+    if ((slot.info & kMemberBit) == 0) return slot.offset;
+    if (const std::uint32_t delta = ValueDelta(node)) return slot.offset + delta;
+    const char* end = text_.data() + text_.size();
+    const char* p = SkipSpace(TokenEnd(text_.data() + slot.offset, end), end);
+    return static_cast<std::uint32_t>(SkipSpace(p + 1, end) - text_.data());  // past the colon
+}
+
+std::uint32_t JsonDocument::ElementOffset(JsonNode node, std::uint32_t element) const {
+    const char* end = text_.data() + text_.size();
+    const char* p = SkipSpace(text_.data() + ValueOffset(node) + 1, end);
+    for (std::uint32_t i = 0; i < element; ++i) p = SkipSpace(SkipSpace(TokenEnd(p, end), end) + 1, end);
+    return static_cast<std::uint32_t>(p - text_.data());
+}
+
+std::string_view JsonDocument::Token(JsonNode node, std::uint32_t element) const {
+    const std::uint32_t offset = element == kWhole ? ValueOffset(node) : ElementOffset(node, element);
+    const char* start = text_.data() + offset;
+    return std::string_view(start, static_cast<std::size_t>(TokenEnd(start, text_.data() + text_.size()) - start));
+}
+
+void JsonDocument::PackedTokens(JsonNode node, std::string_view* tokens, std::uint32_t count) const {
+    const char* end = text_.data() + text_.size();
+    const char* p = SkipSpace(text_.data() + ValueOffset(node) + 1, end);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const char* tokenEnd = TokenEnd(p, end);
+        tokens[i] = std::string_view(p, static_cast<std::size_t>(tokenEnd - p));
+        p = SkipSpace(SkipSpace(tokenEnd, end) + 1, end);
+    }
+}
+
+std::string_view JsonDocument::RawKey(JsonNode member) const {
+    // Back from the value over the colon to the key's closing quote.
+    const char* p = text_.data() + ValueOffset(member) - 1;
+    while (IsSpace(*p)) --p;
+    --p;  // the colon
+    while (IsSpace(*p)) --p;
+    const char* start = text_.data() + slots_[member].offset + 1;
+    return std::string_view(start, static_cast<std::size_t>(p - start));
+}
+
+std::string JsonDocument::Key(JsonNode member) const {
+    const std::string_view raw = RawKey(member);
+    if (raw.find('\\') == std::string_view::npos) return std::string(raw);
+    return Unescape(std::string_view(raw.data() - 1, raw.size() + 2));
+}
+
+std::uint32_t JsonDocument::IndexInParent(JsonNode node) const {
+    const JsonNode parent = Parent(node);
+    const std::uint32_t count = Count(parent);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (Child(parent, i) == node) return i;
+    }
+    return count;
+}
+
+std::string JsonDocument::Path(JsonNode node, std::uint32_t element) const {
+    std::vector<JsonNode> chain;
+    for (JsonNode at = node; at != kRoot; at = Parent(at)) chain.push_back(at);
+    std::string path;
+    for (auto at = chain.rbegin(); at != chain.rend(); ++at) {
+        const bool member = (slots_[*at].info & kMemberBit) != 0;
+        path = member ? KeyPath(path, Key(*at)) : IndexPath(path, IndexInParent(*at));
+    }
+    return element == kWhole ? path : IndexPath(path, element);
+}
+
+}  // namespace scenefile

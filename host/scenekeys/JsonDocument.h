@@ -1,0 +1,131 @@
+#pragma once
+// A JSON text parsed once, strictly (RFC 8259, UTF-8, no key twice in an
+// object, at most kMaxDepth levels), into a compact index of its values.
+// Values stay in the text and are converted when a reader asks for them, so
+// a scene of millions of numbers costs a few bytes per array, not per
+// number, on top of the text: a short array of plain numbers ([x, y, z], a
+// face's corners) is one entry whose elements are found in the text. The
+// text must outlive the document.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scenefile {
+
+class SyntaxError : public std::runtime_error {
+public:
+    SyntaxError(std::size_t offset, const std::string& what) : std::runtime_error(what), offset_(offset) {}
+    // 0-based offset of the byte where the text stops being JSON.
+    std::size_t Offset() const { return offset_; }
+
+private:
+    std::size_t offset_;
+};
+
+enum class JsonKind : std::uint8_t {
+    Null,
+    False,
+    True,
+    Unsigned,  // an integer without sign that fits 64 bits
+    Negative,  // a negative integer that fits 64 bits
+    Float,     // any other number
+    String,
+    Array,
+    Object,
+};
+
+using JsonNode = std::uint32_t;
+
+class JsonDocument {
+public:
+    static constexpr int kMaxDepth = 1000;
+    static constexpr JsonNode kRoot = 0;
+    // Marks a node itself rather than one of its packed elements.
+    static constexpr std::uint32_t kWhole = UINT32_MAX;
+
+    // Throws SyntaxError for text that is no JSON, ReadError for a repeated
+    // key or nesting deeper than kMaxDepth.
+    explicit JsonDocument(std::string_view text);
+    ~JsonDocument();
+    JsonDocument(const JsonDocument&) = delete;
+    JsonDocument& operator=(const JsonDocument&) = delete;
+
+    std::string_view Text() const { return text_; }
+
+    // A value is a node, or element `element` of a node's packed elements.
+    JsonKind Kind(JsonNode node, std::uint32_t element) const;
+    // Elements of an array, members of an object.
+    std::uint32_t Count(JsonNode node) const;
+    // The node holding element i of an array or member i of an object;
+    // kWhole (with the element in packed) when the array keeps its elements
+    // packed.
+    JsonNode Child(JsonNode node, std::uint32_t i) const;
+    bool IsPacked(JsonNode node) const;
+    // The text of a scalar: numbers as written, strings with their quotes.
+    std::string_view Token(JsonNode node, std::uint32_t element) const;
+    // The tokens of the first count elements of a packed array, in one pass.
+    void PackedTokens(JsonNode node, std::string_view* tokens, std::uint32_t count) const;
+    // A member's key, unescaped; its raw text between the quotes.
+    std::string Key(JsonNode member) const;
+    std::string_view RawKey(JsonNode member) const;
+    // The container that holds node; not for the root.
+    JsonNode Parent(JsonNode node) const;
+    // The path of a value as error messages show it (see JsonPath.h).
+    std::string Path(JsonNode node, std::uint32_t element) const;
+
+private:
+    class Parser;
+    struct Slot {
+        std::uint32_t offset;  // of the key for members, else of the value
+        std::uint32_t parent;
+        std::uint32_t info;  // kind, member flag, packed flag and count
+    };
+    // Grows in fixed blocks, so a large document never holds twice its index
+    // while it grows. A block's pages are mapped in one call: touching fresh
+    // memory a page at a time would cost more than the parse.
+    template <class T>
+    class Blocks {
+    public:
+        Blocks() = default;
+        Blocks(const Blocks&) = delete;
+        Blocks& operator=(const Blocks&) = delete;
+        ~Blocks();
+        std::size_t Size() const { return size_; }
+        T& operator[](std::size_t i) { return blocks_[i >> kShift][i & kMask]; }
+        const T& operator[](std::size_t i) const { return blocks_[i >> kShift][i & kMask]; }
+        void Push(const T& value) {
+            if ((size_ & kMask) == 0) Grow();
+            (*this)[size_++] = value;
+        }
+
+    private:
+        static constexpr std::size_t kShift = 16;
+        static constexpr std::size_t kMask = (std::size_t{1} << kShift) - 1;
+        void Grow();
+        std::vector<T*> blocks_;
+        std::size_t size_ = 0;
+    };
+
+    std::uint32_t ValueOffset(JsonNode node) const;
+    std::uint32_t ValueDelta(JsonNode node) const;
+    std::uint32_t ElementOffset(JsonNode node, std::uint32_t element) const;
+    std::uint32_t IndexInParent(JsonNode node) const;
+
+    std::string_view text_;
+    Blocks<Slot> slots_;
+    // The children of containers, each container's in one run; a container's
+    // second slot holds the start of its run.
+    Blocks<std::uint32_t> children_;
+};
+
+// The kind a number token is read as.
+JsonKind NumberKind(std::string_view token);
+// The string token (with its quotes) unescaped; the parser has checked it.
+std::string Unescape(std::string_view token);
+
+}  // namespace scenefile
