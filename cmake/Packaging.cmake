@@ -1,15 +1,16 @@
 # The Debian package: `cpack -G DEB` in the build folder packs what
 # `cmake --install` lays out, under /usr. dpkg-shlibdeps computes the
 # dependencies from the installed programs and modules.
-set(CORVATRIX_PACKAGE_MAINTAINER "corvatrix developers <corvatrix@localhost>" CACHE STRING
-    "The Maintainer field of the Debian package")
+# The project has no mail address yet: the maintainer here and in
+# docs/debian/changelog is a placeholder (lintian's bogus-mail-host).
+set(maintainer "corvatrix developers <corvatrix@localhost>")
 
 set(CPACK_PACKAGE_NAME corvatrix)
 set(CPACK_PACKAGE_VENDOR "the corvatrix developers")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CORVATRIX_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
