@@ -43,7 +43,11 @@ std::string ShortNumber(float value) {
     return text;
 }
 
+JsonCursor::KeyListRecorder keyListRecorder = nullptr;
+
 }  // namespace
+
+void JsonCursor::RecordKeyLists(KeyListRecorder recorder) { keyListRecorder = recorder; }
 
 JsonCursor::JsonCursor(const Json& value, std::string path) : value_(&value), path_(std::move(path)) {}
 
@@ -66,6 +70,7 @@ void JsonCursor::ExpectObject() const {
 }
 
 void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const {
+    if (keyListRecorder) keyListRecorder(path_, allowed);
     ExpectObject();
     for (const auto& member : value_->items()) {
         if (std::find(allowed.begin(), allowed.end(), member.key()) == allowed.end()) {
