@@ -41,8 +41,10 @@ TEST(SchemaKeys, TheSchemaAllowsTheKeysTheReaderAllowsAndNoOthers) {
     scenefile::JsonCursor::RecordKeyLists(Record);
     for (const std::string& scene : Scenes()) {
         readingScene = scene;
+        const std::size_t before = records.size();
         std::string error;
         EXPECT_NE(ReadSceneFile(scene, error), nullptr) << error;
+        EXPECT_GT(records.size(), before) << "the reader reported no key lists for " << scene;
     }
     scenefile::JsonCursor::RecordKeyLists(nullptr);
 
