@@ -10,9 +10,11 @@
 namespace actorbuilder {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage:\n"
-    "  actorbuilder                    open the Actor Builder window (needs an X display)\n"
+constexpr std::string_view kWindowLine = "open the Actor Builder window (needs an X display)\n";
+constexpr std::string_view kNoWindowLine = "no window in this build (built with CORVATRIX_GUI=OFF)\n";
+
+// Follows "  actorbuilder" and the window line.
+constexpr std::string_view kBatchUsage =
     "  actorbuilder --class NAME [--property PROP]... [--geometry FILE.ase]\n"
     "               [--renderable] [--wireframe] -o FILE.cxa\n"
     "                                  write a CXA actor definition\n"
@@ -134,7 +136,10 @@ bool StandsAlone(const std::string& option) { return option == "--help" || optio
 
 }  // namespace
 
-std::string_view Usage() { return kUsage; }
+std::string Usage(bool hasWindow) {
+    return "Usage:\n  actorbuilder                    " + std::string(hasWindow ? kWindowLine : kNoWindowLine) +
+           std::string(kBatchUsage);
+}
 
 bool ParseProperty(std::string_view text, cxa::PropertyRow& row, std::string& error) {
     const std::vector<std::string_view> fields = SplitProperty(text);

@@ -17,8 +17,8 @@ struct BatchRequest {
     std::string path;          // the file written (kWrite) or shown (kShow)
 };
 
-// The --help text.
-std::string_view Usage();
+// The --help text, of a build with or without the window.
+std::string Usage(bool hasWindow);
 
 // One property in the batch syntax name:TYPE:t3dname:default[:enum values];
 // false with what is wrong in error.

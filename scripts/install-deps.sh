@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libgtest-dev nlohmann-json3-dev libfltk1.3-dev)
+# dpkg-dev and file: cpack -G DEB computes the package's dependencies with them;
+# python3-jsonschema: the scene schema tests; lintian: checks the package.
+packages=(cmake ninja-build g++ clang libgtest-dev nlohmann-json3-dev libfltk1.3-dev
+          dpkg-dev file python3-jsonschema lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

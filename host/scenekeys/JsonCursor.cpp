@@ -71,7 +71,11 @@ std::string Dump(std::string_view token, JsonKind kind) {
     }
 }
 
+JsonCursor::KeyListRecorder keyListRecorder = nullptr;
+
 }  // namespace
+
+void JsonCursor::RecordKeyLists(KeyListRecorder recorder) { keyListRecorder = recorder; }
 
 std::string JsonCursor::Path() const { return document_->Path(node_, element_); }
 
@@ -104,6 +108,7 @@ void JsonCursor::ExpectObject() const {
 }
 
 void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const {
+    if (keyListRecorder) keyListRecorder(Path(), allowed);
     ExpectObject();
     const std::uint32_t count = document_->Count(node_);
     for (std::uint32_t i = 0; i < count; ++i) {

@@ -40,6 +40,10 @@ public:
     // file is the one reported. ExpectKeys fails unless this is an object
     // whose keys are all among allowed.
     void ExpectKeys(std::initializer_list<std::string_view> allowed) const;
+    // For a test that holds the documented keys against the readers': while
+    // set, every ExpectKeys call reports its path and allowed keys to it.
+    using KeyListRecorder = void (*)(const std::string& path, std::initializer_list<std::string_view> allowed);
+    static void RecordKeyLists(KeyListRecorder recorder);
     bool Has(std::string_view key) const;
     // The member, which must be there.
     JsonCursor Key(std::string_view key) const;
