@@ -6,7 +6,9 @@
 #include "host/scene/LightObject.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -53,6 +55,17 @@ void WriteSpotCone(const LightObject& light, T3dWriter& writer) {
     writer.WriteLong("LightCone", static_cast<std::int32_t>(cone));
 }
 
+// The engine's lights shine along their rotation's forward axis, the host's
+// spots along their local -Z: the rotation that turns the one onto the
+// other, in map coordinates (X mirrored). A cone has no roll.
+std::string SpotRotation(INode& node) {
+    const Point3 aim = -node.GetObjectTM(0).GetRow(2);
+    const float x = -aim.x;
+    const float pitch = std::atan2(aim.z, std::sqrt(x * x + aim.y * aim.y));
+    const float yaw = std::atan2(aim.y, x);
+    return RotationText(RotationUnits(pitch), RotationUnits(yaw), 0);
+}
+
 }  // namespace
 
 int LightExport::Write() {
@@ -69,6 +82,7 @@ int LightExport::Write() {
     if (light->GetShadow()) writer.WriteString("bActorShadows", "True", false);
     if (kind == LightKind::Spot) WriteSpotCone(*light, writer);
     WritePlacement(kPlacementLocation);
+    if (kind == LightKind::Spot) writer.WriteString("Rotation", SpotRotation(node), false);
     writer.WriteString("Tag", name, true);
     writer.WriteString("Name", name, true);
     writer.End("Actor");
