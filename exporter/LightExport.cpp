@@ -55,14 +55,18 @@ void WriteSpotCone(const LightObject& light, T3dWriter& writer) {
     writer.WriteLong("LightCone", static_cast<std::int32_t>(cone));
 }
 
+constexpr float kLevelShare = 1e-5f;
+
 // The engine's lights shine along their rotation's forward axis, the host's
 // spots along their local -Z: the rotation that turns the one onto the
 // other, in map coordinates (X mirrored). A cone has no roll.
 std::string SpotRotation(INode& node) {
     const Point3 aim = -node.GetObjectTM(0).GetRow(2);
     const float x = -aim.x;
-    const float pitch = std::atan2(aim.z, std::sqrt(x * x + aim.y * aim.y));
-    const float yaw = std::atan2(aim.y, x);
+    const float across = std::sqrt(x * x + aim.y * aim.y);
+    const float pitch = std::atan2(aim.z, across);
+    // Straight up or down, the heading is rounding noise.
+    const float yaw = across > kLevelShare * std::fabs(aim.z) ? std::atan2(aim.y, x) : 0.0f;
     return RotationText(RotationUnits(pitch), RotationUnits(yaw), 0);
 }
 
