@@ -163,8 +163,8 @@ int StaticMeshExport::Write() {
                                "static mesh " + name + " has no material with a bitmap: the editor stops its import "
                                "with a warning dialog");
         }
-        const std::optional<std::string> file = EditorFileArgument(
-            *context.host, context.writer.Directory() + "ase_" + meshPackage + "/" + name + ".ase", "static mesh " + name);
+        const std::string aseFile = context.writer.Directory() + "ase_" + meshPackage + "/" + name + ".ase";
+        const std::optional<std::string> file = EditorFileArgument(*context.host, aseFile, "static mesh " + name);
         if (file) {
             std::string command = "STATICMESH IMPORT " + *file + " NAME=\"" + name + "\" PACKAGE=\"" + meshPackage +
                                   "\" GROUP=\"" + group + "\"";

@@ -1,15 +1,14 @@
 #include "exporter/ExecScript.h"
-#include "host/scene/Interface.h"
 
 #include "common/T3dWriter.h"
 #include "exporter/ExportOptions.h"
 #include "host/os/Files.h"
+#include "host/scene/Interface.h"
 #include "tests/common/ScratchFolder.h"
+#include "tests/common/WinePath.h"
 #include "tests/exporter/SettingsFile.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include <string>
 #include <vector>
@@ -17,11 +16,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string WinePath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
-}
 
 const char* const kWalkLine = "TEXTURE IMPORT FILE=\"C:\\art\\Bricks.bmp\" NAME=\"Bricks\"";
 
