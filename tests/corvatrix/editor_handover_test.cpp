@@ -184,6 +184,9 @@ TEST_F(EditorHandOver, EachTrapOfTheEditorIsWarnedOfAndACleanSceneIsNot) {
     EXPECT_EQ(std::count(many.err.begin(), many.err.end(), '\n'), 11) << many.err;
     EXPECT_TRUE(Has(many.err, "12 warnings of the kind \"static mesh without a material\" in all; 2 not shown"));
 
+    EXPECT_TRUE(Has(Export(Scene(bare), "--selected").err,
+                    "corvatrix: warning: the export of the selected nodes found none selected"));
+
     ProgramRun clean = Export(Scene(Box("Crate", ", \"material\": \"Wall\"") + "," + Brush("Room", "Add"), kWall));
     ASSERT_EQ(clean.exitCode, 0);
     EXPECT_EQ(clean.err, "");
@@ -240,12 +243,14 @@ TEST_F(EditorHandOver, SpotLightsShineWhereTheHostSpotPoints) {
     EXPECT_FALSE(Has(block("Bulb"), "Rotation="));
 }
 
+// Brush polygons come out in the reverse of the host's corner order: the
+// map's first three corners are the host's last three, on one line.
 TEST_F(EditorHandOver, TextureAxesComeFromTheFirstCornersThatSpanAPlane) {
     const std::string scene = Scene(R"({"name": "Floor", "material": "Wall",
         "modifiers": [{"type": "Unreal Brush"}],
         "object": {"type": "mesh", "vertices": [[0, 0, 0], [32, 0, 0], [64, 0, 0], [64, 64, 0], [0, 64, 0]],
                    "uv": {"1": {"verts": [[0, 0, 0], [0.5, 0, 0], [1, 0, 0], [1, 1, 0], [0, 1, 0]]}},
-                   "polygons": [{"v": [0, 1, 2, 3, 4], "uv": {"1": [0, 1, 2, 3, 4]}}]}})", kWall);
+                   "polygons": [{"v": [3, 4, 0, 1, 2], "uv": {"1": [3, 4, 0, 1, 2]}}]}})", kWall);
     ASSERT_EQ(Export(scene).exitCode, 0);
     const std::string polygon = PolyList(Map(), "Floor");
     EXPECT_FALSE(Has(polygon, "493.000000")) << polygon;
