@@ -30,8 +30,8 @@ std::optional<std::string> LocalImagePath(std::string_view path, std::string_vie
     const bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\');
     if (absolute) return std::string(path);
     std::error_code ignored;
-    const std::filesystem::path folder = std::filesystem::absolute(std::string(sceneFolder), ignored);
-    return (folder / std::string(path)).string();
+    const std::filesystem::path folder = std::filesystem::absolute(sceneFolder.empty() ? "." : sceneFolder, ignored);
+    return (folder / std::string(path)).lexically_normal().string();
 }
 
 // The bitmap path as the map keeps it: resolved as LocalImagePath does, since
