@@ -9,8 +9,8 @@
 #include "host/scene/Interface.h"
 #include "host/scene/Mtl.h"
 
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 

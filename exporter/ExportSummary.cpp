@@ -1,21 +1,15 @@
 #include "exporter/ExportSummary.h"
 
+#include "exporter/LowerCase.h"
 #include "host/scene/INode.h"
 #include "host/scene/Object.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
 constexpr int kCsgAdd = 0;
 constexpr int kCsgSubtract = 1;
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return text;
-}
 
 std::string Count(int count) { return std::to_string(count); }
 
@@ -74,5 +68,5 @@ std::string ExportSummary::Text(const std::string& package, int aseFiles, int wa
 
 std::string SkipReason(INode& node) {
     const Object* object = node.EvalWorldState(0).obj;
-    return object ? Lower(object->GetClassName()) : "node without an object";
+    return object ? LowerCase(object->GetClassName()) : "node without an object";
 }

@@ -3,17 +3,16 @@
 #include "common/PluginClasses.h"
 #include "common/PluginClassIds.h"
 #include "common/Sanitize.h"
-
 #include "exporter/ExportActor.h"
 #include "exporter/ExportContext.h"
 #include "exporter/ExportOptions.h"
+#include "exporter/LowerCase.h"
 #include "exporter/NodeClassifier.h"
 #include "exporter/RecordFactory.h"
 #include "exporter/SceneBounds.h"
 #include "host/scene/Interface.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -69,10 +68,7 @@ void SceneWalker::CountResult(INode& node, const NodeClass& found, int result) {
 void SceneWalker::CheckName(INode& node) {
     std::string name = node.GetName();
     Sanitize(name);
-    std::string key = name;
-    std::transform(key.begin(), key.end(), key.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    const auto [first, added] = names_.emplace(key, node.GetName());
+    const auto [first, added] = names_.emplace(LowerCase(name), node.GetName());
     if (added) return;
     context_.host->Warn("two nodes of the same name", "nodes \"" + first->second + "\" and \"" + node.GetName() +
                                                            "\" are both named " + name +

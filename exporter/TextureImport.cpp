@@ -2,6 +2,7 @@
 
 #include "common/T3dWriter.h"
 #include "exporter/EditorFile.h"
+#include "exporter/LowerCase.h"
 #include "host/image/TgaConversion.h"
 #include "host/os/EditorPaths.h"
 #include "host/os/Files.h"
@@ -9,7 +10,6 @@
 #include "host/scene/Interface.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 
 namespace {
@@ -22,10 +22,7 @@ std::string LowerExtension(const std::string& path) {
     const std::size_t dot = path.rfind('.');
     const std::size_t folderEnd = path.find_last_of("\\/");
     if (dot == std::string::npos || (folderEnd != std::string::npos && dot < folderEnd)) return {};
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
-    return extension;
+    return LowerCase(path.substr(dot + 1));
 }
 
 bool EditorImports(const std::string& path) {
