@@ -1,6 +1,7 @@
 #include "exporter/T3dExporter.h"
 
 #include "common/PluginClassIds.h"
+#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "exporter/CompletionDialog.h"
 #include "exporter/ExecScript.h"
@@ -59,8 +60,11 @@ int T3dExporter::DoExport(const char* name, ExpInterface* ei, Interface* ip, boo
     // A map that could not be created, or a disk that filled up, must not
     // pass for a finished level.
     if (!finished || writer.WriteFailed()) return 0;
-    ip->SetExportSummary(walker.Summary().Text(options_.Package, registry.AseFileCount(),
-                                                  ip->GetWarningCount() - earlierWarnings));
+    // As the records name it: the option is the user's text.
+    std::string package = options_.Package;
+    Sanitize(package);
+    ip->SetExportSummary(
+        walker.Summary().Text(package, registry.AseFileCount(), ip->GetWarningCount() - earlierWarnings));
     std::string command = ExecCommand(writer, *ip);
     ip->SetClipboardText(command);
     ShowCompletionDialog(command, ui::GetActiveWindow());

@@ -6,6 +6,7 @@
 #include "host/image/TgaConversion.h"
 #include "host/os/EditorPaths.h"
 #include "host/os/Files.h"
+#include "host/os/Windows1252.h"
 #include "host/scene/ImageSize.h"
 #include "host/scene/Interface.h"
 
@@ -45,26 +46,28 @@ std::string ImportedFile(const std::string& path, const std::string& name, T3dWr
     // A path on the editor's side, or one relative to nothing known, names
     // no file to look at here.
     if (os::IsWindowsPath(path) || path.empty() || path[0] != '/') return path;
-    if (!os::FileExists(path)) {
-        host.Warn("missing bitmap file", "bitmap " + path + " (texture " + name + ") does not exist");
+    // The bitmap path is host text; the file system names files in UTF-8.
+    const std::string file = os::Windows1252ToUtf8(path);
+    if (!os::FileExists(file)) {
+        host.Warn("missing bitmap file", "bitmap " + file + " (texture " + name + ") does not exist");
         return path;
     }
     if (EditorImports(path)) {
         int width = 0;
         int height = 0;
-        if (ReadImageSize(path, width, height)) CheckSize(path, width, height, host);
+        if (ReadImageSize(file, width, height)) CheckSize(file, width, height, host);
         return path;
     }
     const std::string folder = writer.Directory() + kConvertedFolder;
     const std::string converted = folder + name + ".tga";
     image::ConvertedImage image;
     std::string error;
-    if (!os::CreateDirectory(folder) || !image::ConvertToTga(path, converted, image, error)) {
+    if (!os::CreateDirectory(folder) || !image::ConvertToTga(file, converted, image, error)) {
         if (error.empty()) error = "cannot be converted: folder " + folder + " cannot be created";
-        host.Warn("bitmap that cannot be converted", "bitmap " + path + " " + error + "; imported as it is");
+        host.Warn("bitmap that cannot be converted", "bitmap " + file + " " + error + "; imported as it is");
         return path;
     }
-    CheckSize(path, image.width, image.height, host);
+    CheckSize(file, image.width, image.height, host);
     return converted;
 }
 
