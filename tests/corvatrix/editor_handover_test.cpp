@@ -68,13 +68,15 @@ TEST_F(EditorHandOver, ScriptAndCommandNameAbsolutePathsInTheChosenStyle) {
     EXPECT_TRUE(Has(script, "MAP IMPORT FILE=\"" + WinePath(root + "/out/Level.t3d") + "\"")) << script;
     EXPECT_TRUE(Has(wine.out, "EXEC \"" + WinePath(root + "/out/Level.exec") + "\"\n")) << wine.out;
 
-    // The style is stored; drives are for one export, the longest folder wins.
+    // The style is stored; drives are for one export, the longest folder
+    // wins, and a folder holds only what lies below it (not "out" in "ou").
     ASSERT_EQ(Export(scene, "--editor-paths unix").exitCode, 0);
     script = Script();
     EXPECT_TRUE(Has(script, "FILE=\"" + root + "/scene/tex/wall.bmp\"")) << script;
     EXPECT_TRUE(Has(script, "FILE=\"" + root + "/out/ase_myLevel/Crate.ase\"")) << script;
     EXPECT_TRUE(Has(RunProgram("options --settings s.ini", root).out, "EditorPaths=unix\n"));
-    ProgramRun drives = Export(scene, "--drive 'e:=" + root + "' --drive 'D:=" + root + "/out/'");
+    ProgramRun drives =
+        Export(scene, "--drive 'e:=" + root + "' --drive 'D:=" + root + "/out/' --drive 'F:=" + root + "/ou'");
     ASSERT_EQ(drives.exitCode, 0) << drives.err;
     script = Script();
     EXPECT_TRUE(Has(script, "FILE=\"E:\\scene\\tex\\wall.bmp\"")) << script;
