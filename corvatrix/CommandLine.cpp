@@ -3,6 +3,7 @@
 #include "common/ExporterDialogIds.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -16,15 +17,20 @@ const char kUsage[] =
     "export   reads the JSON scene file SCENE and exports it as a T3D map. The map\n"
     "         is OUTPUT with its extension replaced by .t3d; the EXEC script\n"
     "         (.exec) and one ASE file per static mesh (ase_PACKAGE/) go beside it.\n"
-    "         Prints the EXEC command to paste into UnrealEd's console and puts it\n"
-    "         on the desktop clipboard when one is reachable.\n"
-    "options  prints the stored export options, one Name=value line each.\n"
+    "         Prints a summary of what went into the level, then the EXEC command\n"
+    "         to paste into UnrealEd's console, which it also puts on the desktop\n"
+    "         clipboard when one is reachable. Images UnrealEd cannot import\n"
+    "         (anything but BMP, PCX, TGA and DDS) are converted to TGA files in\n"
+    "         textures/ beside the map. Warnings about what UnrealEd would trip\n"
+    "         over go to standard error, one line each (past 10 of a kind, only\n"
+    "         their count).\n"
+    "options  prints the stored export options and the stored editor path style,\n"
+    "         one Name=value line each.\n"
     "classes  prints the loaded plug-in modules with their classes, and the actor\n"
     "         classes of the object plug-in's cxActors folder.\n"
     "\n"
-    "Options of export (each acts as the same edit in the options dialog; the\n"
-    "result is stored and used for this and later exports):\n"
-    "  --selected              export selected nodes only\n"
+    "Options of export that are stored and used for this and later exports (most\n"
+    "act as the same edit in the options dialog):\n"
     "  --package NAME          package for static meshes and textures (unchecks\n"
     "                          \"Use myLevel for package\")\n"
     "  --use-mylevel           use the package myLevel\n"
@@ -39,7 +45,18 @@ const char kUsage[] =
     "  --[no-]save-packages    \"Save packages on import\"\n"
     "  --[no-]snap             brush vertex snap \"Active\"\n"
     "  --grid N                snap grid: 1, 2, 4, ... 1024\n"
-    "  --quiet                 print nothing on success\n"
+    "  --editor-paths STYLE    how the EXEC script and command name files, since\n"
+    "                          UnrealEd runs under Wine: wine (Z:\\home\\...,\n"
+    "                          the default) or unix (/home/...); stored\n"
+    "\n"
+    "Options of export for this export only:\n"
+    "  --selected              export selected nodes only\n"
+    "  --drive D:=/FOLDER      name files under FOLDER on drive D: (with '\\');\n"
+    "                          repeatable, the longest matching folder wins\n"
+    "  --orient-brushes        write every brush with the winding UnrealEd expects\n"
+    "                          whatever way its faces point (for glTF scenes)\n"
+    "  --quiet                 print no summary and no command on success\n"
+    "                          (warnings still go to standard error)\n"
     "\n"
     "Common options:\n"
     "  --settings FILE  where the export options are stored (default\n"
@@ -144,6 +161,21 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
             line.selectedOnly = true;
         } else if (exporting && arg == "--quiet") {
             line.quiet = true;
+        } else if (exporting && arg == "--orient-brushes") {
+            line.orientBrushes = true;
+        } else if (exporting && arg == "--editor-paths") {
+            if (!value(text)) return false;
+            os::EditorPathStyle style{};
+            if (!os::ParseEditorPathStyle(text, style)) {
+                error = "--editor-paths takes wine or unix, not \"" + text + "\"";
+                return false;
+            }
+            line.editorPaths = style;
+        } else if (exporting && arg == "--drive") {
+            if (!value(text)) return false;
+            os::DriveMapping drive;
+            if (!os::ParseDriveMapping(text, drive, error)) return false;
+            line.drives.push_back(std::move(drive));
         } else if (exporting && arg == "--use-mylevel") {
             line.edits.useMyLevel = true;
         } else if (exporting && arg == "--package") {

@@ -1,6 +1,8 @@
 #pragma once
 // What the user asked the corvatrix program to do, read from its arguments.
 
+#include "host/os/EditorPaths.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,6 +26,9 @@ struct CommandLine {
     std::string pluginFolder;  // empty: the default folder
     bool selectedOnly = false;
     bool quiet = false;
+    bool orientBrushes = false;
+    std::optional<os::EditorPathStyle> editorPaths;  // stored when given
+    std::vector<os::DriveMapping> drives;
     OptionEdits edits;
 };
 

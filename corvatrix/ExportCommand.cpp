@@ -7,6 +7,8 @@
 #include "corvatrix/PluginSession.h"
 #include "corvatrix/TerminalProgress.h"
 #include "common/PluginSceneTypes.h"
+#include "corvatrix/WarningPrinter.h"
+#include "host/os/EditorPaths.h"
 #include "host/os/Files.h"
 #include "host/os/Settings.h"
 #include "host/scene/Interface.h"
@@ -68,7 +70,21 @@ struct ExportResult {
     bool cancelled = false;
 };
 
-ExportResult Export(SceneExport& exporter, Scene& scene, const CommandLine& line, CommandLineDriver& driver) {
+// The style stored, or the one given (then stored), with this export's drives.
+os::EditorPathMap EditorPaths(const CommandLine& line) {
+    os::EditorPathMap paths{os::StoredEditorPathStyle(), line.drives};
+    if (line.editorPaths) {
+        paths.style = *line.editorPaths;
+        if (!os::StoreEditorPathStyle(paths.style)) {
+            std::fprintf(stderr, "corvatrix: warning: the editor path style could not be stored in %s: %s\n",
+                         os::SettingsFilePath().c_str(), os::LastError().c_str());
+        }
+    }
+    return paths;
+}
+
+ExportResult Export(SceneExport& exporter, Scene& scene, const CommandLine& line, CommandLineDriver& driver,
+                    WarningPrinter& warnings) {
     Interface* ip = GetCoreInterface();
     TerminalProgress terminal;
     bool showProgress = !line.quiet && ::isatty(STDERR_FILENO);
@@ -76,6 +92,9 @@ ExportResult Export(SceneExport& exporter, Scene& scene, const CommandLine& line
     ip->SetScene(&scene);
     ip->SetCancel(false);
     ip->SetClipboardText({});
+    ip->SetEditorPaths(EditorPaths(line));
+    ip->SetOrientBrushes(line.orientBrushes);
+    ip->SetWarningSink(&warnings);
 
     ExpInterface ei{&scene};
     ExportResult result;
@@ -90,6 +109,8 @@ ExportResult Export(SceneExport& exporter, Scene& scene, const CommandLine& line
     result.cancelled = ip->GetCancel();
     ip->SetScene(nullptr);
     ip->SetProgressDisplay(nullptr);
+    ip->SetWarningSink(nullptr);
+    warnings.PrintCounts();
     return result;
 }
 
@@ -100,7 +121,9 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     PluginSession plugins(line, programPath);
 
     std::string error;
-    std::unique_ptr<Scene> scene = ReadSceneFile(line.scene, error, kPluginSceneTypes);
+#include "common/PluginSceneTypes.h"
+#include "corvatrix/WarningPrinter.h"
+#include "host/os/EditorPaths.h"
     if (!scene) {
         std::fprintf(stderr, "corvatrix: %s\n", error.c_str());
         return kExitUsage;
@@ -113,7 +136,8 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
         return kExitFailed;
     }
     CommandLineDriver driver(line.edits);
-    ExportResult result = Export(*exporter, *scene, line, driver);
+    WarningPrinter warnings(stderr);
+    ExportResult result = Export(*exporter, *scene, line, driver, warnings);
     exporter->DeleteThis();
     scene.reset();  // before the modules that made its objects go
 
@@ -129,6 +153,7 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
         return kExitCancelled;
     }
     if (!line.quiet) {
+        std::fputs(GetCoreInterface()->GetExportSummary().c_str(), stdout);
         if (!driver.CompletionMessage().empty()) std::printf("%s\n", driver.CompletionMessage().c_str());
         std::printf("%s\n", driver.CompletionCommand().empty() ? command.c_str() : driver.CompletionCommand().c_str());
     }

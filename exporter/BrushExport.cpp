@@ -6,10 +6,13 @@
 #include "exporter/BrushSnap.h"
 #include "common/ExportOptions.h"
 #include "exporter/TextureAxes.h"
+#include "host/scene/Interface.h"
 #include "host/scene/Mtl.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -26,6 +29,22 @@ constexpr const char* kSheerAxis = "(SheerAxis=SHEER_ZX)";
 // The model is referenced in the level's own package, whatever package the
 // export imports into.
 constexpr const char* kModelPackage = "myLevel";
+
+// The editor drops polygons with more corners.
+constexpr int kEditorMaxCorners = 16;
+
+// Below this share of the fans' volumes, a brush's volume counts as none.
+constexpr float kVolumeShare = 1e-4f;
+
+// Six times the volume the polygon's fan adds: positive for a polygon seen
+// anticlockwise from outside a closed surface.
+float FanVolume(const BrushPolygon& polygon) {
+    float volume = 0.0f;
+    for (int i = 1; i + 1 < polygon.count; ++i) {
+        volume += DotProd(polygon.vertices[0], CrossProd(polygon.vertices[i], polygon.vertices[i + 1]));
+    }
+    return volume;
+}
 
 // Null for an operation outside the table.
 const char* CsgOperName(std::int32_t operation) {
@@ -64,9 +83,9 @@ int BrushExport::Write() {
     writer.WriteString("Tag", name, true);
     writer.BeginBrush(brushName);
     writer.Begin("PolyList");
-    const bool subtractive = brush.CsgOperation() == kCsgSubtract;
+    const bool reversed = ChooseWinding(geometry, brush.CsgOperation() == kCsgSubtract);
     for (int face = 0; face < geometry.FaceCount(); ++face) {
-        if (PreparePolygon(geometry, face, subtractive)) WritePolygon();
+        if (PreparePolygon(geometry, face, reversed)) WritePolygon();
     }
     writer.End("PolyList");
     writer.End("Brush");
@@ -76,10 +95,44 @@ int BrushExport::Write() {
     return 0;
 }
 
-bool BrushExport::PreparePolygon(const BrushGeometry& geometry, int face, bool subtractive) {
-    if (!geometry.ConvertFace(face, textures, polygon)) return false;
+bool BrushExport::ChooseWinding(const BrushGeometry& geometry, bool subtractive) {
+    // Converted faces wind as the host's seen in the mirror, so a closed
+    // mesh whose faces point outward has a positive volume.
+    float volume = 0.0f;
+    float magnitude = 0.0f;
+    int largePolygons = 0;
+    for (int face = 0; face < geometry.FaceCount(); ++face) {
+        if (!geometry.ConvertFace(face, textures, polygon)) continue;
+        const float fan = FanVolume(polygon);
+        volume += fan;
+        magnitude += std::fabs(fan);
+        if (polygon.count > kEditorMaxCorners) ++largePolygons;
+    }
+    Interface& host = *context.host;
+    if (largePolygons > 0) {
+        host.Warn("brush polygon with more than 16 corners",
+                  "brush " + name + " has " + std::to_string(largePolygons) +
+                      " polygon(s) with more than 16 corners: the editor drops them");
+    }
+    // A flat or open mesh has no inside: its volume is lost in rounding.
+    const bool inward = volume < -kVolumeShare * magnitude;
+    const bool outward = volume > kVolumeShare * magnitude;
+    // The editor wants every brush's faces pointing outward.
+    if (host.GetOrientBrushes()) return inward;
+    if (subtractive ? outward : inward) {
+        host.Warn("inside-out brush",
+                  "brush " + name +
+                      (subtractive ? " is subtractive and its faces point outward"
+                                   : " is additive and its faces point inward") +
+                      ": it comes out inside-out in the editor");
+    }
     // A subtractive brush keeps the host's own winding.
-    if (subtractive) polygon.Reverse();
+    return subtractive;
+}
+
+bool BrushExport::PreparePolygon(const BrushGeometry& geometry, int face, bool reversed) {
+    if (!geometry.ConvertFace(face, textures, polygon)) return false;
+    if (reversed) polygon.Reverse();
     const ExportOptions& options = context.options;
     if (options.SnapBrushes) SnapToGrid(polygon, options.SnapToSize);
     ComputeTextureAxes(polygon, GetBitmap(node.GetMtl(), polygon.materialId, MAP_SLOT_DIFFUSE));

@@ -20,10 +20,15 @@ public:
     int Write() override;
 
 private:
-    // Face face into the working polygon, made ready to write: reversed for a
-    // subtractive brush, snapped, with its texture axes and texture. False
-    // for a face without corners.
-    bool PreparePolygon(const BrushGeometry& geometry, int face, bool subtractive);
+    // Whether the faces are written in the reverse of their converted order:
+    // for a subtractive brush, or with the host's orient request for faces
+    // that point inward. Warns of the editor's traps: a brush that comes out
+    // inside-out, polygons with more corners than the editor keeps.
+    bool ChooseWinding(const BrushGeometry& geometry, bool subtractive);
+    // Face face into the working polygon, made ready to write: reversed as
+    // chosen, snapped, with its texture axes and texture. False for a face
+    // without corners.
+    bool PreparePolygon(const BrushGeometry& geometry, int face, bool reversed);
     void WritePolygon() const;
 
     BrushPolygon polygon;

@@ -1,5 +1,8 @@
 #include "exporter/ExecScript.h"
 
+#include "exporter/EditorFile.h"
+#include "host/scene/Interface.h"
+
 #include <algorithm>
 #include <cctype>
 #include <string_view>
@@ -19,11 +22,13 @@ bool SavesPackages(const ExportOptions& options) {
 
 }  // namespace
 
-void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options) {
+void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options, Interface& host) {
     if (!options.UpdateOnly) {
-        // The map is created as ".t3d"; the editor is given it in capitals.
-        const std::string command = options.MergedImport ? "MAP IMPORTADD" : "MAP IMPORT";
-        writer.WriteExecLine(command + " FILE=\"" + writer.Directory() + writer.BaseName() + ".T3D\"");
+        const std::string command = options.MergedImport ? "MAP IMPORTADD " : "MAP IMPORT ";
+        // Named as the file is written: a Linux file system tells the cases apart.
+        const std::optional<std::string> file =
+            EditorFileArgument(host, writer.Directory() + writer.BaseName() + ".t3d", "the map");
+        if (file) writer.WriteExecLine(command + *file);
     }
     if (options.BuildOnImport) {
         writer.WriteExecLine("MAP REBUILD");
@@ -41,6 +46,8 @@ void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options) {
     }
 }
 
-std::string ExecCommand(const T3dWriter& writer) {
-    return "EXEC \"" + writer.Directory() + writer.BaseName() + ".exec\"";
+std::string ExecCommand(const T3dWriter& writer, const Interface& host) {
+    const std::optional<std::string> script =
+        host.GetEditorPaths().EditorPath(writer.Directory() + writer.BaseName() + ".exec");
+    return script ? "EXEC \"" + *script + "\"" : std::string();
 }

@@ -8,9 +8,14 @@
 
 #include <string>
 
-// Appends the commands that follow the walk's lines: the map import, the
-// rebuild and the saving and reloading of the packages.
-void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options);
+class Interface;
 
-// The console command that runs the writer's EXEC script, its path quoted.
-std::string ExecCommand(const T3dWriter& writer);
+// Appends the commands that follow the walk's lines: the map import, the
+// rebuild and the saving and reloading of the packages. The map is named as
+// the host's editor paths say.
+void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options, Interface& host);
+
+// The console command that runs the writer's EXEC script, its path quoted
+// and named as the host's editor paths say (it is pasted into the editor);
+// empty when the path cannot be quoted.
+std::string ExecCommand(const T3dWriter& writer, const Interface& host);

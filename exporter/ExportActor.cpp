@@ -82,7 +82,7 @@ ExportActor::ExportActor(const ExportContext& exportContext, INode& exportedNode
         texturePackage = found.package + "_T";
     }
 
-    textures.BuildTextureList(node.GetMtl(), context.registry, context.writer, texturePackage, group);
+    textures.BuildTextureList(node.GetMtl(), context.registry, context.writer, texturePackage, group, *context.host);
 }
 
 void ExportActor::WritePlacement(int mask) const {

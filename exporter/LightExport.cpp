@@ -6,7 +6,9 @@
 #include "host/scene/LightObject.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <string>
 
 namespace {
 
@@ -53,6 +55,21 @@ void WriteSpotCone(const LightObject& light, T3dWriter& writer) {
     writer.WriteLong("LightCone", static_cast<std::int32_t>(cone));
 }
 
+constexpr float kLevelShare = 1e-5f;
+
+// The engine's lights shine along their rotation's forward axis, the host's
+// spots along their local -Z: the rotation that turns the one onto the
+// other, in map coordinates (X mirrored). A cone has no roll.
+std::string SpotRotation(INode& node) {
+    const Point3 aim = -node.GetObjectTM(0).GetRow(2);
+    const float x = -aim.x;
+    const float across = std::sqrt(x * x + aim.y * aim.y);
+    const float pitch = std::atan2(aim.z, across);
+    // Straight up or down, the heading is rounding noise.
+    const float yaw = across > kLevelShare * std::fabs(aim.z) ? std::atan2(aim.y, x) : 0.0f;
+    return RotationText(RotationUnits(pitch), RotationUnits(yaw), 0);
+}
+
 }  // namespace
 
 int LightExport::Write() {
@@ -69,6 +86,7 @@ int LightExport::Write() {
     if (light->GetShadow()) writer.WriteString("bActorShadows", "True", false);
     if (kind == LightKind::Spot) WriteSpotCone(*light, writer);
     WritePlacement(kPlacementLocation);
+    if (kind == LightKind::Spot) writer.WriteString("Rotation", SpotRotation(node), false);
     writer.WriteString("Tag", name, true);
     writer.WriteString("Name", name, true);
     writer.End("Actor");

@@ -1,14 +1,30 @@
 #include "exporter/SceneWalker.h"
 
+#include "common/PluginClasses.h"
+#include "common/PluginClassIds.h"
+#include "common/Sanitize.h"
 #include "exporter/ExportActor.h"
 #include "exporter/ExportContext.h"
 #include "common/ExportOptions.h"
+#include "exporter/LowerCase.h"
 #include "exporter/NodeClassifier.h"
 #include "exporter/RecordFactory.h"
 #include "exporter/SceneBounds.h"
 #include "host/scene/Interface.h"
 
 #include <algorithm>
+
+namespace {
+
+// LightExport's results for the lights it leaves out.
+constexpr int kLightSwitchedOff = 1;
+
+int CsgOperationOf(const Modifier* modifier) {
+    if (!modifier || modifier->ClassID() != BRUSH_MODIFIER_CLASS_ID) return -1;
+    return static_cast<const BrushModifier*>(modifier)->CsgOperation();
+}
+
+}  // namespace
 
 SceneWalker::SceneWalker(ExportContext& context, SceneBounds& bounds, bool selectedOnly)
     : context_(context),
@@ -25,7 +41,9 @@ int SceneWalker::callback(INode* node) {
     NodeClass found = ClassifyNode(*node);
     if (found.hasGeometry && context_.options.BoundBrush) bounds_.Add(*node);
     if (std::unique_ptr<ExportActor> record = CreateRecord(found.kind, context_, *node, found.modifier)) {
-        record->Write();
+        CountResult(*node, found, record->Write());
+    } else {
+        summary_.CountSkipped(SkipReason(*node));
     }
 
     // The divisor counts the top-level nodes only, so nested nodes would
@@ -34,4 +52,25 @@ int SceneWalker::callback(INode* node) {
     ip.ProgressUpdate(percent, node->GetName());
     ++count_;
     return TREE_CONTINUE;
+}
+
+void SceneWalker::CountResult(INode& node, const NodeClass& found, int result) {
+    if (result == 0) {
+        summary_.CountWritten(found.kind, CsgOperationOf(found.modifier));
+        CheckName(node);
+    } else if (found.kind == NodeKind::Light) {
+        summary_.CountSkipped(result == kLightSwitchedOff ? "switched-off light" : SkipReason(node) + " light");
+    } else {
+        summary_.CountSkipped(SkipReason(node) + " that could not be written");
+    }
+}
+
+void SceneWalker::CheckName(INode& node) {
+    std::string name = node.GetName();
+    Sanitize(name);
+    const auto [first, added] = names_.emplace(LowerCase(name), node.GetName());
+    if (added) return;
+    context_.host->Warn("two nodes of the same name", "nodes \"" + first->second + "\" and \"" + node.GetName() +
+                                                           "\" are both named " + name +
+                                                           " in the map: the editor cannot tell them apart");
 }

@@ -5,14 +5,17 @@
 #include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "common/ExportOptions.h"
+#include "exporter/EditorFile.h"
 #include "exporter/ModifierLines.h"
 #include "exporter/ObjectForm.h"
 #include "host/scene/HostClassIds.h"
+#include "host/scene/Interface.h"
 #include "host/scene/Mesh.h"
 #include "host/scene/Mtl.h"
 #include "host/scene/TriObject.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -154,11 +157,20 @@ StaticMeshExport::StaticMeshExport(const ExportContext& exportContext, INode& ex
 int StaticMeshExport::Write() {
     if (!instanceSource) {
         if (!WriteAseFile()) return 1;
-        std::string command = "STATICMESH IMPORT FILE=\"" + context.writer.Directory() + "ase_" + meshPackage + "\\" +
-                              name + ".ase\" NAME=\"" + name + "\" PACKAGE=\"" + meshPackage + "\" GROUP=\"" +
-                              group + "\"";
-        if (!context.options.StaticMeshCollision) command += " COLLISION=FALSE";
-        context.writer.WriteExecLine(command);
+        context.registry.CountAseFile();
+        if (textures.Count() <= 0) {
+            context.host->Warn("static mesh without a material",
+                               "static mesh " + name + " has no material with a bitmap: the editor stops its import "
+                               "with a warning dialog");
+        }
+        const std::string aseFile = context.writer.Directory() + "ase_" + meshPackage + "/" + name + ".ase";
+        const std::optional<std::string> file = EditorFileArgument(*context.host, aseFile, "static mesh " + name);
+        if (file) {
+            std::string command = "STATICMESH IMPORT " + *file + " NAME=\"" + name + "\" PACKAGE=\"" + meshPackage +
+                                  "\" GROUP=\"" + group + "\"";
+            if (!context.options.StaticMeshCollision) command += " COLLISION=FALSE";
+            context.writer.WriteExecLine(command);
+        }
     }
     WriteActor();
     return 0;

@@ -1,6 +1,7 @@
 #include "exporter/T3dExporter.h"
 
 #include "common/PluginClassIds.h"
+#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "exporter/CompletionDialog.h"
 #include "exporter/ExecScript.h"
@@ -37,11 +38,17 @@ int T3dExporter::DoExport(const char* name, ExpInterface* ei, Interface* ip, boo
     ExportRegistry registry;
     SceneBounds bounds;
     ExportContext context{writer, options_, registry, ip};
-    SceneWalker walker(context, bounds, (options & SCENE_EXPORT_SELECTED) != 0);
+    const bool selectedOnly = (options & SCENE_EXPORT_SELECTED) != 0;
+    SceneWalker walker(context, bounds, selectedOnly);
+    ip->SetExportSummary({});
+    const int earlierWarnings = ip->GetWarningCount();
 
+    if (selectedOnly && ip->GetSelNodeCount() == 0) {
+        ip->Warn("nothing selected", "the export of the selected nodes found none selected: the map holds no nodes");
+    }
     ip->ProgressStart(kProgressTitle);
     if (ei && ei->theScene) ei->theScene->EnumTree(walker);
-    WriteClosingCommands(writer, options_);
+    WriteClosingCommands(writer, options_, *ip);
     // The engine's X axis is the host's mirrored, so the box's X extent flips.
     const Point3& a = bounds.Min();
     const Point3& b = bounds.Max();
@@ -53,7 +60,12 @@ int T3dExporter::DoExport(const char* name, ExpInterface* ei, Interface* ip, boo
     // A map that could not be created, or a disk that filled up, must not
     // pass for a finished level.
     if (!finished || writer.WriteFailed()) return 0;
-    std::string command = ExecCommand(writer);
+    // As the records name it: the option is the user's text.
+    std::string package = options_.Package;
+    Sanitize(package);
+    ip->SetExportSummary(
+        walker.Summary().Text(package, registry.AseFileCount(), ip->GetWarningCount() - earlierWarnings));
+    std::string command = ExecCommand(writer, *ip);
     ip->SetClipboardText(command);
     ShowCompletionDialog(command, ui::GetActiveWindow());
     return 1;

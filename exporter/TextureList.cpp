@@ -2,6 +2,7 @@
 
 #include "common/Sanitize.h"
 #include "common/T3dWriter.h"
+#include "exporter/TextureImport.h"
 #include "host/scene/HostClassIds.h"
 
 #include <algorithm>
@@ -89,7 +90,8 @@ BitmapTex* GetBitmap(const Mtl* material, int index, int mapChannel) {
 }
 
 std::int32_t TextureList::BuildTextureList(const Mtl* material, ExportRegistry& registry, T3dWriter& writer,
-                                           const std::string& texturePackage, const std::string& group) {
+                                           const std::string& texturePackage, const std::string& group,
+                                           Interface& host) {
     textures = {};
     textureCount = -1;
     if (!material) return textureCount;
@@ -105,20 +107,19 @@ std::int32_t TextureList::BuildTextureList(const Mtl* material, ExportRegistry& 
         textureCount = 1;
     }
     if (!registry.SeenMaterial(material) && textureCount > 0) {
-        WriteTextureImports(writer, texturePackage, group);
+        WriteTextureImports(writer, texturePackage, group, host);
     }
     return textureCount;
 }
 
 void TextureList::WriteTextureImports(T3dWriter& writer, const std::string& texturePackage,
-                                      const std::string& group) const {
+                                      const std::string& group, Interface& host) const {
     for (int i = 0; i < textureCount; ++i) {
         for (const int mapChannel : kImportOrder) {
             std::string name;
             if (!GetTextureName(i, mapChannel, name)) continue;
             const std::string& path = *PathOf(textures[static_cast<std::size_t>(i)], mapChannel);
-            writer.WriteExecLine("TEXTURE IMPORT FILE=\"" + path + "\" NAME=\"" + name + "\" PACKAGE=\"" +
-                                 texturePackage + "\" GROUP=\"" + group + "\" MIPS=1 MASKED=0");
+            WriteTextureImport(path, name, texturePackage, group, writer, host);
         }
     }
 }

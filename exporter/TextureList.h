@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class Interface;
 class T3dWriter;
 
 // The bitmaps of one sub-material. A channel is the mesh's texture-coordinate
@@ -43,6 +44,10 @@ public:
 
     std::size_t Count() const { return entries_.size(); }
 
+    // The static-mesh files written so far.
+    void CountAseFile() { ++aseFiles_; }
+    int AseFileCount() const { return aseFiles_; }
+
 private:
     struct Entry {
         INode* node;
@@ -53,6 +58,7 @@ private:
     bool Add(const Entry& entry);
 
     std::vector<Entry> entries_;
+    int aseFiles_ = 0;
 };
 
 // The bitmap in map slot mapChannel of the material's sub-material index:
@@ -72,9 +78,9 @@ public:
     // when there is no material, it is of a class not looked into, or a
     // standard or shell material has no diffuse bitmap. The first time the
     // registry meets the material, one TEXTURE IMPORT line per bitmap goes
-    // to the EXEC script, under texturePackage and group.
+    // to the EXEC script, under texturePackage and group (see TextureImport.h).
     std::int32_t BuildTextureList(const Mtl* material, ExportRegistry& registry, T3dWriter& writer,
-                                  const std::string& texturePackage, const std::string& group);
+                                  const std::string& texturePackage, const std::string& group, Interface& host);
 
     // Map channels are the material's map slots: MAP_SLOT_DIFFUSE,
     // MAP_SLOT_OPACITY, MAP_SLOT_SELF_ILLUM.
@@ -94,8 +100,8 @@ public:
 private:
     // The entry a lookup reads, or null when there are none.
     const TextureEntry* LookupEntry(int index) const;
-    void WriteTextureImports(T3dWriter& writer, const std::string& texturePackage,
-                             const std::string& group) const;
+    void WriteTextureImports(T3dWriter& writer, const std::string& texturePackage, const std::string& group,
+                             Interface& host) const;
 
     std::array<TextureEntry, kMaxEntries> textures;
     std::int32_t textureCount = -1;

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 class Control;
+class IKeyControl;
 class Mtl;
 struct Material;
 
@@ -51,6 +52,9 @@ public:
 
     // What gives the node its position relative to the parent; never null.
     virtual Control* GetPositionController() const = 0;
+    // The keys of the node's rotation track; null when the rotation is not
+    // animated.
+    virtual const IKeyControl* GetRotationKeys() const { return nullptr; }
 
     // A frozen node is shown in the frozen colour and cannot be picked.
     virtual bool IsFrozen() const = 0;

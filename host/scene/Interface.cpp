@@ -27,6 +27,16 @@ int Interface::GetSelNodeCount() const { return scene_ != nullptr ? scene_->GetS
 
 bool Interface::EnumTree(ITreeEnumProc& proc) const { return scene_ == nullptr || scene_->EnumTree(proc); }
 
+void Interface::SetWarningSink(WarningSink* sink) {
+    warningSink_ = sink;
+    warnings_ = 0;
+}
+
+void Interface::Warn(std::string_view kind, std::string_view text) {
+    ++warnings_;
+    if (warningSink_ != nullptr) warningSink_->Warn(kind, text);
+}
+
 void Interface::ProgressStart(const std::string& title) {
     if (progress_ != nullptr) progress_->Start(title);
 }

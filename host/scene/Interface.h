@@ -1,18 +1,22 @@
 #pragma once
 // The host as the plug-ins reach it: the scene and the current time, the
-// progress display with its cancel flag, the clipboard, and the rollup pages
-// of the command panel. One instance exists host-wide; the program gives it
+// progress display with its cancel flag, the clipboard, how the level editor
+// sees the export's paths, the warnings channel, and the rollup pages of the
+// command panel. One instance exists host-wide; the program gives it
 // the scene and a progress display.
 
 #include "host/display/ViewExp.h"
 #include "host/math/IPoint2.h"
+#include "host/os/EditorPaths.h"
 #include "host/scene/INode.h"
 #include "host/scene/PickMode.h"
 #include "host/core/TimeValue.h"
+#include "host/scene/WarningSink.h"
 #include "host/ui/Messages.h"
 
 #include <atomic>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -74,6 +78,24 @@ public:
     void SetClipboardText(std::string text) { clipboard_ = std::move(text); }
     const std::string& GetClipboardText() const { return clipboard_; }
 
+    // How the level editor is given the paths an export names; the program
+    // sets it from its settings and flags (the default is the Wine style).
+    void SetEditorPaths(os::EditorPathMap paths) { editorPaths_ = std::move(paths); }
+    const os::EditorPathMap& GetEditorPaths() const { return editorPaths_; }
+    // The user's request to wind every brush as the editor expects, whatever
+    // way the scene's faces point.
+    void SetOrientBrushes(bool on) { orientBrushes_ = on; }
+    bool GetOrientBrushes() const { return orientBrushes_; }
+
+    // Hands a warning to the sink (not owned; null drops it) and counts it.
+    // Setting a sink starts the count again.
+    void SetWarningSink(WarningSink* sink);
+    void Warn(std::string_view kind, std::string_view text);
+    int GetWarningCount() const { return warnings_; }
+    // What the last export put into the level, for the program to print.
+    void SetExportSummary(std::string text) { summary_ = std::move(text); }
+    const std::string& GetExportSummary() const { return summary_; }
+
     // Adds a page to the command panel: a modeless dialog made from
     // dialogTemplate inside the panel, whose procedure proc gets param with
     // WM_INITDIALOG. With APPENDROLL_CLOSED in flags it is added rolled up.
@@ -127,6 +149,11 @@ private:
     ProgressDisplay* progress_ = nullptr;
     std::atomic<bool> cancel_{false};
     std::string clipboard_;
+    os::EditorPathMap editorPaths_;
+    bool orientBrushes_ = false;
+    WarningSink* warningSink_ = nullptr;
+    int warnings_ = 0;
+    std::string summary_;
     TimeValue time_ = 0;
     ui::HWND commandPanel_ = nullptr;
     std::vector<RollupPage> pages_;

@@ -91,4 +91,6 @@ void SceneNode::SetPositionController(std::unique_ptr<PositionControl> controlle
     positionControl_->SetUnkeyedValue(unkeyedPosition_);
 }
 
+const IKeyControl* SceneNode::GetRotationKeys() const { return rotationKeys_.empty() ? nullptr : &rotationKeyTimes_; }
+
 void SceneNode::AddRotationKey(TimeValue time, const Point3& degrees) { InsertKey(rotationKeys_, time, degrees); }

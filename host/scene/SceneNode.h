@@ -43,6 +43,7 @@ public:
     Quat GetObjOffsetRot() const override { return offsetRot_; }
     Point3 GetObjOffsetScale() const override { return offsetScale_; }
     Control* GetPositionController() const override { return positionControl_.get(); }
+    const IKeyControl* GetRotationKeys() const override;
     bool IsFrozen() const override { return frozen_; }
     std::uint32_t GetWireColor() const override { return wireColor_; }
     Material* Mtls() override { return &displayMtl_; }
@@ -101,6 +102,17 @@ private:
     std::unique_ptr<PositionControl> positionControl_;
     Quat rotation_;
     std::vector<TimedKey<Point3>> rotationKeys_;
+    // The key times of rotationKeys_, as a track's keys are read.
+    class RotationKeyTimes : public IKeyControl {
+    public:
+        explicit RotationKeyTimes(const std::vector<TimedKey<Point3>>& keys) : keys_(keys) {}
+        int GetNumKeys() const override { return static_cast<int>(keys_.size()); }
+        TimeValue GetKeyTime(int i) const override { return keys_[static_cast<std::size_t>(i)].time; }
+
+    private:
+        const std::vector<TimedKey<Point3>>& keys_;
+    };
+    RotationKeyTimes rotationKeyTimes_{rotationKeys_};
     Point3 scale_{1.0f, 1.0f, 1.0f};
 
     Point3 offsetPos_;

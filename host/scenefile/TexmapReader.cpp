@@ -3,9 +3,11 @@
 #include "host/scene/ImageSize.h"
 #include "host/scene/Scene.h"
 #include "host/scene/Texmap.h"
+#include "host/scenekeys/Windows1252.h"
 
 #include <climits>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,12 +23,26 @@ bool HasDriveLetter(std::string_view path) {
 }
 
 // Where on this machine the image of a bitmap path is: a relative path from
-// sceneFolder, an absolute one as it is. None for a path on a Windows drive
-// ("C:\tex\..."), which names no file here.
+// sceneFolder (made absolute), an absolute one as it is. None for a path on a
+// Windows drive ("C:\tex\..."), which names no file here.
 std::optional<std::string> LocalImagePath(std::string_view path, std::string_view sceneFolder) {
     if (HasDriveLetter(path)) return std::nullopt;
     const bool absolute = !path.empty() && (path[0] == '/' || path[0] == '\\');
-    return absolute ? std::string(path) : std::string(sceneFolder) + std::string(path);
+    if (absolute) return std::string(path);
+    std::error_code ignored;
+    const std::filesystem::path folder = std::filesystem::absolute(sceneFolder.empty() ? "." : sceneFolder, ignored);
+    return (folder / std::string(path)).lexically_normal().string();
+}
+
+// The bitmap path as the map keeps it: resolved as LocalImagePath does, since
+// the level editor would look for a relative path in its own folder. A folder
+// that host text cannot carry leaves the path as written.
+std::string MapName(const JsonCursor& path, std::string_view sceneFolder) {
+    const std::optional<std::string> local = LocalImagePath(path.Utf8(), sceneFolder);
+    std::string text;
+    char32_t unmappable = 0;
+    if (local && Utf8ToWindows1252(*local, text, unmappable)) return text;
+    return path.Text();
 }
 
 Texmap* ReadChecker(const JsonCursor& map, ReadContext& context) {
@@ -60,7 +76,7 @@ Texmap* ReadTexmap(const JsonCursor& map, ReadContext& context) {
     map.ExpectKeys({"bitmap", "channel", "width", "height"});
     const JsonCursor path = map.Key("bitmap");
     auto* bitmap = context.scene.Adopt(new BitmapTex());
-    bitmap->SetMapName(path.Text());
+    bitmap->SetMapName(MapName(path, context.sceneFolder));
     bitmap->SetMapChannel(static_cast<int>(map.Integer("channel", 1, kMaxMapChannel, 1)));
     ReadSize(map, path.Utf8(), context, *bitmap);
     return bitmap;

@@ -1,5 +1,7 @@
 #include "host/scenekeys/Windows1252.h"
 
+#include "host/os/Windows1252.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -7,16 +9,6 @@ namespace scenefile {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-// The characters of bytes 0x80..0x9F; zero marks the five bytes the code
-// page leaves undefined. Every other byte is the Latin-1 character of the
-// same number.
-constexpr char32_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,       // 88..8F
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,  // 98..9F
-};
 
 // The next character of utf8 at pos, advancing pos; U+FFFD for a malformed
 // sequence.
@@ -51,8 +43,8 @@ char32_t NextCharacter(std::string_view utf8, std::size_t& pos) {
 int ByteOf(char32_t c) {
     if (c == 0) return -1;
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
-    for (int i = 0; i < 32; ++i) {
-        if (kHighControls[i] != 0 && kHighControls[i] == c) return 0x80 + i;
+    for (int byte = 0x80; byte < 0xA0; ++byte) {
+        if (os::Windows1252Character(static_cast<unsigned char>(byte)) == c) return byte;
     }
     return -1;
 }

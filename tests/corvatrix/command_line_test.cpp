@@ -44,14 +44,14 @@ TEST(CommandLine, UsageErrorsExitTwoAndSayWhatIsWrong) {
     }
 }
 
-TEST(CommandLine, OptionsListsTheFourteenValuesInStoredOrder) {
+TEST(CommandLine, OptionsListsTheFourteenExportValuesInStoredOrderThenTheEditorPaths) {
     ScratchFolder folder;
     ProgramRun run = RunProgram("options --settings settings.ini", folder.Path());
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out,
               "Package=myLevel\nGroup=3dsmax\nUseMyLevel=1\nMergedImport=0\nUpdateOnly=0\nAdjustLight=0\n"
               "BoundBrush=1\nBuildOnImport=0\nAltBrushes=1\nStaticMeshCollision=1\nSavePackages=0\n"
-              "SnapBrushes=0\nSnapZones=0\nSnapToSize=2\n");
+              "SnapBrushes=0\nSnapZones=0\nSnapToSize=2\nEditorPaths=wine\n");
     EXPECT_FALSE(os::FileExists(folder / "settings.ini"));
 }
 

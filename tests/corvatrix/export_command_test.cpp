@@ -1,9 +1,11 @@
 // corvatrix export end to end: the real program loading the real modules.
 
+#include "tests/common/WinePath.h"
 #include "tests/corvatrix/RunProgram.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
@@ -11,20 +13,32 @@ namespace {
 
 std::string ExampleScene() { return std::string(CORVATRIX_SOURCE_DIR) + "/examples/castle.json"; }
 
-TEST(ExportCommand, ExportsTheExampleIntoANewFolderAndPrintsTheExecCommand) {
+TEST(ExportCommand, ExportsTheExampleIntoANewFolderAndPrintsTheSummaryAndTheExecCommand) {
     ScratchFolder folder;
     ProgramRun run = RunProgram("export '" + ExampleScene() + "' out/Castle.t3d --settings settings.ini", folder.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "The EXEC console command has been copied to the clipboard...\nEXEC \"" + folder.Path() +
-                           "/out/Castle.exec\"\n");
+    const std::string summary =
+        "Package: myLevel\nBrushes: 2 (1 add, 1 subtract, 0 other)\nStatic meshes: 9 (ASE files written: 9)\n"
+        "Lights: 2\nMovers: 1\nTriggers: 3\nActors: 4\nSkipped nodes: 2 (1 dummy, 1 directional light)\n"
+        "Warnings: 2\n";
+    EXPECT_EQ(run.out, summary + "The EXEC console command has been copied to the clipboard...\nEXEC \"" +
+                           WinePath(folder.Path() + "/out/Castle.exec") + "\"\n");
+    // The sign has no material; the doorway is a box, its faces pointing out.
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
     EXPECT_TRUE(os::FileExists(folder / "out/Castle.t3d"));
     EXPECT_TRUE(os::FileExists(folder / "out/Castle.exec"));
     EXPECT_FALSE(os::FileExists(folder / "out/Castle._3d"));
     std::string map = FileContents(folder / "out/Castle.t3d");
     EXPECT_EQ(map.rfind("Begin Map\r\n", 0), 0u);
     EXPECT_NE(map.find("Name=cxBoundBrush"), std::string::npos);
-    EXPECT_NE(FileContents(folder / "out/Castle.exec").find("MAP IMPORT FILE=\"" + folder.Path() + "/out/Castle.T3D\""),
+    const std::string script = FileContents(folder / "out/Castle.exec");
+    EXPECT_NE(script.find("MAP IMPORT FILE=\"" + WinePath(folder.Path() + "/out/Castle.t3d") + "\""),
               std::string::npos);
+    EXPECT_NE(script.find("FILE=\"" + WinePath(folder.Path() + "/out/textures/grass.tga") + "\" NAME=\"grass\""),
+              std::string::npos);
+    for (std::size_t at = 0; (at = script.find("FILE=\"", at)) != std::string::npos; ++at) {
+        EXPECT_EQ(script.compare(at + 6, 3, "Z:\\"), 0) << script.substr(at, 60);
+    }
 
     ProgramRun quiet = RunProgram("export '" + ExampleScene() + "' out/Castle.t3d --quiet --settings settings.ini",
                                   folder.Path());

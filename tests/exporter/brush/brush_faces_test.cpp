@@ -21,7 +21,7 @@ class BrushFacesTest : public RecordTest {
 protected:
     TextureList Textures(Mtl* material) {
         TextureList list;
-        list.BuildTextureList(material, registry, writer, "Castle_T", "Misc");
+        list.BuildTextureList(material, registry, writer, "Castle_T", "Misc", *GetCoreInterface());
         return list;
     }
     // A multi/sub-object material whose sub-material 0 has a diffuse bitmap

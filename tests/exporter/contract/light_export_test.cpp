@@ -69,6 +69,8 @@ TEST_F(LightExportTest, BlocksCarryTheirLinesInOrder) {
               "\t\tbDirectional=True\r\n"
               "\t\tLightCone=22\r\n"
               "\t\tLocation=(X=-10.000000,Y=20.000000,Z=30.000000)\r\n"
+              // The host spot shines along its local -Z: straight down.
+              "\t\tRotation=(Pitch=-16384,Yaw=0,Roll=0)\r\n"
               "\t\tTag=\"Lamp_1\"\r\n"
               "\t\tName=\"Lamp_1\"\r\n"
               "\tEnd Actor\r\n"

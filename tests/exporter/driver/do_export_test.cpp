@@ -11,6 +11,7 @@
 #include "host/ui/UserInput.h"
 #include "host/ui/Window.h"
 #include "tests/common/ScratchFolder.h"
+#include "tests/common/WinePath.h"
 
 #include <gtest/gtest.h>
 
@@ -81,9 +82,10 @@ TEST_F(DoExport, WritesMapAndScriptLeavesNoTemporaryFileAndHandsOverTheCommand) 
     EXPECT_EQ(map.rfind("Begin Map\r\n", 0), 0u);
     EXPECT_NE(map.find("Begin Actor Class=Brush Name=cxActiveBrush\r\n"), std::string::npos);
     EXPECT_NE(map.find("End Map\r\n"), std::string::npos);
-    EXPECT_EQ(FileContents(folder / "Level.exec"), "MAP IMPORT FILE=\"" + folder.Path() + "/Level.T3D\"\r\n");
+    EXPECT_EQ(FileContents(folder / "Level.exec"),
+              "MAP IMPORT FILE=\"" + WinePath(folder.Path() + "/Level.t3d") + "\"\r\n");
 
-    std::string command = "EXEC \"" + folder.Path() + "/Level.exec\"";
+    std::string command = "EXEC \"" + WinePath(folder.Path() + "/Level.exec") + "\"";
     EXPECT_EQ(ip->GetClipboardText(), command);
     EXPECT_EQ(completionText, command);
     EXPECT_EQ(progress.titles, std::vector<std::string>{"corvatrix export in progress..."});

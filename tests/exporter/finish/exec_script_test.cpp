@@ -3,7 +3,9 @@
 #include "common/T3dWriter.h"
 #include "common/ExportOptions.h"
 #include "host/os/Files.h"
+#include "host/scene/Interface.h"
 #include "tests/common/ScratchFolder.h"
+#include "tests/common/WinePath.h"
 #include "tests/exporter/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +26,7 @@ protected:
         T3dWriter writer;
         EXPECT_TRUE(writer.Open(folder / "Level.t3d"));
         writer.WriteExecLine(kWalkLine);
-        WriteClosingCommands(writer, options);
+        WriteClosingCommands(writer, options, *GetCoreInterface());
         writer.Close();
         Lines lines;
         const std::string text = FileContents(folder / "Level.exec");
@@ -38,7 +40,8 @@ protected:
         return Lines(lines.begin() + 1, lines.end());
     }
 
-    std::string MapFile() const { return folder.Path() + "/Level.T3D"; }
+    // As written on disk, on Wine's Z: drive.
+    std::string MapFile() const { return WinePath(folder.Path() + "/Level.t3d"); }
 
     ScratchFolder folder;
 };
@@ -107,17 +110,18 @@ TEST(ExecCommand, NamesTheScriptBesideTheMapInQuotes) {
         ASSERT_TRUE(os::CreateDirectory("C:"));
         ASSERT_TRUE(os::CreateDirectory("C:/maps"));
         ASSERT_TRUE(writer.Open("C:\\maps\\Level.t3d"));
-        EXPECT_EQ(ExecCommand(writer), "EXEC \"C:\\maps\\Level.exec\"");
+        EXPECT_EQ(ExecCommand(writer, *GetCoreInterface()), "EXEC \"C:\\maps\\Level.exec\"");
         writer.Close();
     }
 
     ASSERT_TRUE(writer.Open(folder / "Level.v2.t3d"));
-    EXPECT_EQ(ExecCommand(writer), "EXEC \"" + folder.Path() + "/Level.v2.exec\"");
+    EXPECT_EQ(ExecCommand(writer, *GetCoreInterface()), "EXEC \"" + WinePath(folder.Path() + "/Level.v2.exec") + "\"");
     writer.Close();
 
     ASSERT_TRUE(os::CreateDirectory(folder / "my maps"));
     ASSERT_TRUE(writer.Open(folder / "my maps/Big Level.t3d"));
-    EXPECT_EQ(ExecCommand(writer), "EXEC \"" + folder.Path() + "/my maps/Big Level.exec\"");
+    EXPECT_EQ(ExecCommand(writer, *GetCoreInterface()),
+              "EXEC \"" + WinePath(folder.Path() + "/my maps/Big Level.exec") + "\"");
     writer.Close();
     EXPECT_TRUE(os::FileExists(folder / "my maps/Big Level.exec")) << "the command names the script written";
 }

@@ -66,7 +66,7 @@ TEST_F(MoverExportTest, AtMostEightKeysAndAbsoluteMoveTime) {
     EXPECT_TRUE(Contains(text, "KeyPos(1)=(X=-10.000000,"));
 }
 
-TEST_F(MoverExportTest, KeyEqualToTheBaseAndTracksOtherThanXGiveNoMovement) {
+TEST_F(MoverExportTest, KeyEqualToTheBaseGivesNoMovementAndATrackOtherThanXItsKeys) {
     Write(Door({{0, 5.0f}, {4800, 5.0f}}), &mover);
     SceneNode* sideways = Door({{0, 0.0f}, {4800, 50.0f}}, 1);
     sideways->SetName("Sideways");
@@ -79,9 +79,8 @@ TEST_F(MoverExportTest, KeyEqualToTheBaseAndTracksOtherThanXGiveNoMovement) {
     EXPECT_TRUE(Contains(same, "KeyPos(1)=(X=0.000000,Y=0.000000,Z=0.000000)\r\n"));
     EXPECT_TRUE(Contains(same, "KeyRot(1)=(Pitch=0,Yaw=0,Roll=0)\r\n"));
     std::string block = text.substr(second);
-    EXPECT_FALSE(Contains(block, "KeyPos"));
-    EXPECT_FALSE(Contains(block, "NumKeys"));
-    EXPECT_FALSE(Contains(block, "MoveTime"));
+    EXPECT_TRUE(Contains(block, "KeyPos(1)=(X=0.000000,Y=50.000000,Z=0.000000)\r\n")) << block;
+    EXPECT_TRUE(Contains(block, "NumKeys=2\r\n"));
 }
 
 TEST_F(MoverExportTest, AnotherModifierWritesNoBlockButTheMeshIsExported) {

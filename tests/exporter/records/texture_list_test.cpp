@@ -1,5 +1,7 @@
 #include "RecordFixture.h"
 
+#include "tests/common/WinePath.h"
+
 #include <string>
 
 namespace {
@@ -157,7 +159,7 @@ TEST_F(TextureListTest, TextureNamesAndShortPaths) {
     EXPECT_FALSE(textures.GetTexturePath(1, 2, path));
     EXPECT_EQ(textures.GetTextureChannel(1, MAP_SLOT_OPACITY), -1);
     EXPECT_EQ(ExecText(), ImportLine("a.bmp", "a", "Castle_T", "Misc") +
-                              ImportLine("/home/u/tex/brick.v2.png", "brick_v2", "Castle_T", "Misc") +
+                              ImportLine(WinePath("/home/u/tex/brick.v2.png"), "brick_v2", "Castle_T", "Misc") +
                               ImportLine("C:\\my.tex\\plain", "plain", "Castle_T", "Misc"));
 }
 

@@ -1,6 +1,7 @@
 #include "StaticMeshFixture.h"
 
 #include "host/scene/PlainObjects.h"
+#include "tests/common/WinePath.h"
 
 #include <string>
 #include <vector>
@@ -36,8 +37,8 @@ TEST_F(StaticMeshRecordTest, ImportCommandAndActor) {
     EXPECT_EQ(MeshRecord(node).Write(), 0);
 
     EXPECT_EQ(ExecText(), TextureLine("C:\\tex\\granite.bmp", "granite") + "STATICMESH IMPORT FILE=\"" +
-                              writer.Directory() +
-                              "ase_Castle_S\\Rock_1.ase\" NAME=\"Rock_1\" PACKAGE=\"Castle_S\" GROUP=\"Misc\"\r\n");
+                              WinePath(writer.Directory() + "ase_Castle_S/Rock_1.ase") +
+                              "\" NAME=\"Rock_1\" PACKAGE=\"Castle_S\" GROUP=\"Misc\"\r\n");
     EXPECT_EQ(ActorText(),
               "\tBegin Actor Class=StaticMeshActor Name=Rock_1\r\n"
               "\t\tStaticMesh=StaticMesh'Castle_S.Misc.Rock_1'\r\n"
@@ -55,8 +56,8 @@ TEST_F(StaticMeshRecordTest, ImportCommandAndActor) {
 TEST_F(StaticMeshRecordTest, CollisionOffEndsTheCommand) {
     options->StaticMeshCollision = 0;
     MeshRecord(AddObjectNode("Rock", MeshObject(Triangle()))).Write();
-    EXPECT_EQ(ExecText(), "STATICMESH IMPORT FILE=\"" + writer.Directory() +
-                              "ase_Castle_S\\Rock.ase\" NAME=\"Rock\" PACKAGE=\"Castle_S\" GROUP=\"Misc\""
+    EXPECT_EQ(ExecText(), "STATICMESH IMPORT FILE=\"" + WinePath(writer.Directory() + "ase_Castle_S/Rock.ase") +
+                              "\" NAME=\"Rock\" PACKAGE=\"Castle_S\" GROUP=\"Misc\""
                               " COLLISION=FALSE\r\n");
 }
 
@@ -72,7 +73,7 @@ TEST_F(StaticMeshRecordTest, InstancesShareTheFirstNodesMesh) {
     EXPECT_EQ(MeshRecord(second).Write(), 0);
     EXPECT_EQ(MeshRecord(other).Write(), 0);
 
-    const std::string command = "STATICMESH IMPORT FILE=\"" + writer.Directory() + "ase_Castle_S\\";
+    const std::string command = "STATICMESH IMPORT FILE=\"" + WinePath(writer.Directory() + "ase_Castle_S/");
     EXPECT_EQ(ExecText(),
               TextureLine("C:\\tex\\granite.bmp", "granite") + command +
                   "Rock_A.ase\" NAME=\"Rock_A\" PACKAGE=\"Castle_S\" GROUP=\"Misc\"\r\n" +
@@ -88,8 +89,8 @@ TEST_F(StaticMeshRecordTest, LevelPackageKeepsItsName) {
     options->Package = "myLevel";
     options->StaticMeshCollision = 1;
     MeshRecord(AddObjectNode("Rock", MeshObject(Triangle()))).Write();
-    EXPECT_EQ(ExecText(), "STATICMESH IMPORT FILE=\"" + writer.Directory() +
-                              "ase_myLevel\\Rock.ase\" NAME=\"Rock\" PACKAGE=\"myLevel\" GROUP=\"Misc\"\r\n");
+    EXPECT_EQ(ExecText(), "STATICMESH IMPORT FILE=\"" + WinePath(writer.Directory() + "ase_myLevel/Rock.ase") +
+                              "\" NAME=\"Rock\" PACKAGE=\"myLevel\" GROUP=\"Misc\"\r\n");
     EXPECT_EQ(ActorText(), ActorAtOrigin("Rock", "myLevel.Misc.Rock"));
     EXPECT_EQ(MeshFiles("myLevel"), Names{"Rock.ase"});
 }
@@ -123,8 +124,8 @@ TEST_F(StaticMeshRecordTest, DerivedRecordsReplaceTheActorBlock) {
     EXPECT_EQ(OtherActorRecord(context, *AddObjectNode("Door", shared), nullptr).Write(), 0);
     EXPECT_EQ(OtherActorRecord(context, *AddObjectNode("Door2", shared), nullptr).Write(), 0);
     EXPECT_EQ(ActorText(), "\tOther=StaticMesh'Castle_S.Misc.Door'\r\n\tOther=StaticMesh'Castle_S.Misc.Door'\r\n");
-    EXPECT_EQ(ExecText(), "STATICMESH IMPORT FILE=\"" + writer.Directory() +
-                              "ase_Castle_S\\Door.ase\" NAME=\"Door\" PACKAGE=\"Castle_S\" GROUP=\"Misc\"\r\n");
+    EXPECT_EQ(ExecText(), "STATICMESH IMPORT FILE=\"" + WinePath(writer.Directory() + "ase_Castle_S/Door.ase") +
+                              "\" NAME=\"Door\" PACKAGE=\"Castle_S\" GROUP=\"Misc\"\r\n");
 }
 
 }  // namespace

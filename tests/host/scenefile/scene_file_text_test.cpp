@@ -58,7 +58,7 @@ TEST_F(SceneFileText, NamesAndPathsArriveAsWindows1252) {
     ASSERT_NE(node->GetMtl(), nullptr) << "the reference is matched after conversion";
     EXPECT_EQ(std::string(node->GetMtl()->GetName()), "Caf\xE9");
     const auto* bitmap = static_cast<const BitmapTex*>(node->GetMtl()->GetSubTexmap(MAP_SLOT_DIFFUSE));
-    EXPECT_EQ(std::string(bitmap->GetMapName()), std::string("Br") + "\xFC" + "cke\\Stein.bmp");
+    EXPECT_EQ(std::string(bitmap->GetMapName()), folder_ / (std::string("Br") + "\xFC" + "cke\\Stein.bmp"));
     const auto* stack = static_cast<IDerivedObject*>(node->GetObjectRef());
     ASSERT_EQ(stack->SuperClassID(), GEN_DERIVOB_CLASS_ID);
     EXPECT_EQ(stack->GetModifier(0)->GetClassName(), "Biegen \xFC");
