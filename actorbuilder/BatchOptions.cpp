@@ -3,7 +3,6 @@
 #include "actorbuilder/DefinitionFile.h"
 #include "objects/cxa/CxaFormat.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -53,31 +52,6 @@ std::vector<std::string_view> SplitProperty(std::string_view text) {
     }
     fields.push_back(text.substr(start));
     return fields;
-}
-
-// Decimal digits with an optional sign, within the 32-bit range.
-bool ParseWholeNumber(std::string_view text, std::int32_t& value) {
-    const bool plus = !text.empty() && text[0] == '+';
-    if (plus) text.remove_prefix(1);
-    if (text.empty() || (plus && text[0] == '-')) return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size();
-}
-
-// What the type makes of the default; empty when it fits.
-std::string DefaultProblem(std::int32_t type, std::int32_t value, std::string_view enumValues) {
-    if (type == cxa::kEnum) {
-        if (enumValues.empty()) return "an ENUM property needs its enum values";
-        const std::size_t items = cxa::EnumItems(enumValues).size();
-        if (value < 0 || static_cast<std::size_t>(value) >= items)
-            return "the default " + std::to_string(value) + " is no item of the " + std::to_string(items) +
-                   " enum values (they count from 0)";
-        return {};
-    }
-    if (!enumValues.empty()) return "enum values are for ENUM properties only";
-    if (type == cxa::kBoolean && value != 0 && value != 1) return "a BOOLEAN default is 0 or 1";
-    if (type == cxa::kByte && (value < 0 || value > 255)) return "a BYTE default is 0 to 255";
-    return {};
 }
 
 bool Fail(std::string& error, std::string what) {
@@ -147,9 +121,7 @@ bool ParseProperty(std::string_view text, cxa::PropertyRow& row, std::string& er
         return Fail(error, "the type " + std::string(fields[1]) +
                                " is none of BOOLEAN, INTEGER, BYTE, FLOAT, ENUM, COLOUR");
     if (fields[2].empty()) return Fail(error, "the T3D name is empty");
-    if (!ParseWholeNumber(fields[3], value))
-        return Fail(error, "the default " + std::string(fields[3]) + " is no 32-bit whole number");
-    if (std::string problem = DefaultProblem(type, value, enumValues); !problem.empty())
+    if (std::string problem = DefaultProblem(type, fields[3], enumValues, value); !problem.empty())
         return Fail(error, problem);
     row = cxa::PropertyRow{std::string(fields[0]), std::string(cxa::PropTypeName(type)), std::string(fields[2]),
                            std::to_string(value), std::string(enumValues)};
