@@ -29,18 +29,20 @@ constexpr std::string_view kUsage =
     "                                COLOUR the colour 0x00BBGGRR in decimal (255 is red)\n"
     "                       enum values  ENUM only: the items separated by commas (at most\n"
     "                                127 characters; may hold ':')\n"
-    "                       A name or T3D name cannot hold ':'.\n"
+    "                       A name or T3D name cannot hold ':'; the class name and a\n"
+    "                       T3D name cannot hold a blank, '\"', '=' or a control character.\n"
     "  --geometry FILE.ase  the mesh of the ASE file as the actor's custom geometry\n"
     "  --renderable         set the \"Renderable\" flag\n"
     "  --wireframe          set the \"Wireframe display\" flag\n"
-    "  -o, --output FILE    the CXA file to write (replaced if it exists)\n"
+    "  -o, --output FILE    the CXA file to write (replaced once it is written whole)\n"
     "\n"
     "Example:\n"
     "  actorbuilder --class PlayerStart --property 'bEnabled:BOOLEAN:bEnabled:1' \\\n"
     "               --geometry rock.ase --renderable -o PlayerStart.cxa\n"
     "\n"
     "Exit codes: 0 done; 1 the file could not be written or read (a failed write\n"
-    "leaves no file of that name); 2 a bad command line (nothing is written).\n";
+    "leaves an existing file of that name as it was); 2 a bad command line\n"
+    "(nothing is written).\n";
 
 // name, TYPE, t3dname, default and, after the fourth ':', the rest.
 std::vector<std::string_view> SplitProperty(std::string_view text) {
