@@ -23,8 +23,8 @@ namespace {
 
 volatile std::sig_atomic_t cancelSignal = 0;
 
-void RaiseCancel(int signal) {
-    cancelSignal = signal;
+void RaiseCancel(int number) {
+    cancelSignal = number;
     GetCoreInterface()->SetCancel(true);
 }
 

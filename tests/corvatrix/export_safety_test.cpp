@@ -97,8 +97,8 @@ TEST(ExportSafety, FailedOrInterruptedExportLeavesWholeFiles) {
         EXPECT_EQ(map.substr(map.size() - 9), "End Map\r\n");
         for (std::size_t end = 0, start = 0; (end = map.find('\n', start)) != std::string::npos; start = end + 1)
             ASSERT_EQ(map[end - 1], '\r') << "a line cut in half at " << end;
-        EXPECT_EQ(folder.Entries(out), (std::vector<std::string>{"L.exec", "L.t3d", "ase_myLevel_S"}));
-        for (const std::string& name : folder.Entries(out + "/ase_myLevel_S"))
+        EXPECT_EQ(folder.Entries(out), (std::vector<std::string>{"L.exec", "L.t3d", "ase_myLevel"}));
+        for (const std::string& name : folder.Entries(out + "/ase_myLevel"))
             EXPECT_EQ(name.substr(name.size() - 4), ".ase") << name;
     }
 
@@ -164,7 +164,9 @@ TEST(ExportSafety, CompletionMessageSaysWhetherTheClipboardTookTheCommand) {
         ProgramRun run = RunProgram(exportArgs, folder.Path(), env);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, (takes ? "The EXEC console command has been copied to the clipboard...\n" : notCopied) + command);
-        if (takes) EXPECT_EQ(FileContents(folder / "clipboard") + "\n", command);
+        if (takes) {
+            EXPECT_EQ(FileContents(folder / "clipboard") + "\n", command);
+        }
     }
     EXPECT_EQ(RunProgram(exportArgs, folder.Path(), "env -u DISPLAY -u WAYLAND_DISPLAY").out, notCopied + command);
 }
