@@ -9,8 +9,8 @@
 
 using textout::AppendFloat;
 using textout::AppendFormatted;
-using textout::AppendLineText;
 using textout::AppendLineEnd;
+using textout::AppendLineText;
 using textout::AppendLong;
 using textout::AppendTabs;
 using textout::FormatFloat;
@@ -31,8 +31,10 @@ bool T3dWriter::Open(std::string_view path) {
     baseName.assign(fileName.substr(0, fileName.find_last_of('.')));
 
     // The actor file is temporary anyway; the others replace the previous
-    // export's files only when the whole export is written.
+    // export's files only when the whole export is written. Whatever had the
+    // actor file's name goes first: a link there is not followed.
     const std::string actorPath = OutputPath("._3d");
+    os::DeleteFile(actorPath);
     if (!mapFile.CreateInPlace(actorPath)) return false;
     if (execFile.Create(OutputPath(".exec"))) return true;
     mapFile.Close();
@@ -278,9 +280,14 @@ void T3dWriter::AseLong(std::string_view key, std::int32_t value) {
 
 void T3dWriter::AseString(std::string_view key, std::string_view text, bool quoted) {
     StartAseKeyLine(key);
-    if (quoted) aseFile.Append('"');
-    AppendLineText(aseFile, text);
-    if (quoted) aseFile.Append('"');
+    // An unquoted value is the exporter's own (numbers, tab-separated).
+    if (quoted) {
+        aseFile.Append('"');
+        AppendLineText(aseFile, text);
+        aseFile.Append('"');
+    } else {
+        aseFile.Append(text);
+    }
     AppendLineEnd(aseFile);
 }
 

@@ -8,9 +8,10 @@
 // Every line ends with CR LF (but the ASE face line); map lines are indented
 // by `depth` tabs, ASE lines by `aseDepth` tabs. A line is formatted
 // straight into its file's sink, so a line of any length is written whole.
-// Texts given to it (keys, values, names) may come from anywhere: each stays
-// within its line and quotes (control characters become blanks, '"' becomes
-// '\''; in EXEC lines, whose quotes are their own, only the former).
+// Texts given to it (keys, values, names; quoted ASE texts) may come from
+// anywhere: each stays within its line and quotes (control characters become
+// blanks, '"' becomes '\''; in EXEC lines, whose quotes are their own, only
+// the former).
 //
 // The map, the EXEC script and the ASE files are written under temporary
 // names and renamed over the previous export's files together at the end,

@@ -113,7 +113,7 @@ TEST_F(ActorBuilderWindow, OpensWithTheColumnsAndTheTypes) {
         EXPECT_EQ(ui::SendMessage(types, ui::CB_GETCURSEL, 0, 0), cxa::kBoolean);
         EXPECT_TRUE(ui::user::Pick(types, "COLOUR"));
         EXPECT_EQ(ui::SendMessage(types, ui::CB_GETCURSEL, 0, 0), cxa::kColour);
-        EXPECT_FALSE(ui::user::Type(ui::GetDlgItem(dialog, kNewDefault), "1a")) << "the default takes digits only";
+        EXPECT_TRUE(ui::user::Type(ui::GetDlgItem(dialog, kNewDefault), "-1")) << "a default may be negative";
     });
 }
 
