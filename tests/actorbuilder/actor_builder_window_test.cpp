@@ -223,7 +223,8 @@ TEST_F(ActorBuilderWindow, RefusesWhatTheBatchModeRefusesAndAFailedSaveKeepsTheF
         listview::SelectRow(PropertyList(dialog), 0);
         Type(dialog, kNewDefault, "-2147483649");
         Click(dialog, kSetDefault);
-        EXPECT_EQ(Rows(dialog), (Rows_t{{"Depth", "INTEGER", "Depth", "-5", ""}, {"Speed", "FLOAT", "Speed", "-2", ""}}));
+        EXPECT_EQ(Rows(dialog),
+                  (Rows_t{{"Depth", "INTEGER", "Depth", "-5", ""}, {"Speed", "FLOAT", "Speed", "-2", ""}}));
 
         Type(dialog, kClassName, "Two Words");
         SaveAs(dialog, path);

@@ -58,7 +58,8 @@ TEST(ExportSafety, TextsFromOptionsAndScenesCannotBreakAnOutputLine) {
 
     // A stored value that holds one (an older settings file) is as good as none.
     std::ofstream(folder / "s.ini") << "[SOFTWARE\\corvatrix\\3.0]\n\"Package\"=\"a\\\"b\"\n\"Group\"=\"c\\nd\"\n";
-    EXPECT_EQ(RunProgram("options --settings s.ini", folder.Path()).out.rfind("Package=myLevel\nGroup=3dsmax\n", 0), 0u);
+    const std::string options = RunProgram("options --settings s.ini", folder.Path()).out;
+    EXPECT_EQ(options.rfind("Package=myLevel\nGroup=3dsmax\n", 0), 0u) << options;
 
     // Free texts of the scene reach the map with their quotes and control
     // characters made harmless.
@@ -80,7 +81,8 @@ TEST(ExportSafety, FailedOrInterruptedExportLeavesWholeFiles) {
     {
         std::ofstream big(folder / "big.json");
         big << "{\"nodes\": [";
-        for (int i = 0; i < 20000; ++i) big << (i ? "," : "") << "{\"name\": \"B" << i << "\", \"object\": {\"type\": \"box\"}}";
+        for (int i = 0; i < 20000; ++i)
+            big << (i ? "," : "") << "{\"name\": \"B" << i << "\", \"object\": {\"type\": \"box\"}}";
         big << "]}";
     }
     for (const auto& [sig, exitCode] : {std::pair{SIGTERM, 143}, std::pair{SIGHUP, 130}, std::pair{SIGINT, 130}}) {
@@ -111,11 +113,11 @@ TEST(ExportSafety, FailedOrInterruptedExportLeavesWholeFiles) {
         std::string path;
         ~Unmount() { ::umount(path.c_str()); }
     } unmount{disk};
-    ASSERT_EQ(RunProgram("export '" + ExampleScene() + "' disk/Castle.t3d --settings s.ini", folder.Path()).exitCode, 0);
+    const std::string exportCastle = "export '" + ExampleScene() + "' disk/Castle.t3d --settings s.ini";
+    ASSERT_EQ(RunProgram(exportCastle, folder.Path()).exitCode, 0);
     const auto previous = Snapshot(disk);
     ASSERT_NE(::system(("dd if=/dev/zero of='" + disk + "/filler' bs=4k 2>/dev/null").c_str()), -1);
-    ProgramRun full =
-        RunProgram("export '" + ExampleScene() + "' disk/Castle.t3d --no-bound-brush --settings s.ini", folder.Path());
+    ProgramRun full = RunProgram(exportCastle + " --no-bound-brush", folder.Path());
     EXPECT_EQ(full.exitCode, 1);
     EXPECT_NE(full.err.find("No space left on device"), std::string::npos) << full.err;
     fs::remove(disk + "/filler");
@@ -158,12 +160,14 @@ TEST(ExportSafety, CompletionMessageSaysWhetherTheClipboardTookTheCommand) {
     const std::string notCopied = "No desktop clipboard was reachable; the EXEC console command is printed below.\n";
 
     // A clipboard tool that takes the text, then one that fails.
-    for (const auto& [tool, takes] : {std::pair{"#!/bin/sh\ncat > clipboard\n", true}, std::pair{"#!/bin/sh\nexit 1\n", false}}) {
+    const std::string copied = "The EXEC console command has been copied to the clipboard...\n";
+    for (const auto& [tool, takes] :
+         {std::pair{"#!/bin/sh\ncat > clipboard\n", true}, std::pair{"#!/bin/sh\nexit 1\n", false}}) {
         std::ofstream(folder / "bin/xclip") << tool;
         fs::permissions(folder / "bin/xclip", fs::perms::owner_all);
         ProgramRun run = RunProgram(exportArgs, folder.Path(), env);
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(run.out, (takes ? "The EXEC console command has been copied to the clipboard...\n" : notCopied) + command);
+        EXPECT_EQ(run.out, (takes ? copied : notCopied) + command);
         if (takes) {
             EXPECT_EQ(FileContents(folder / "clipboard") + "\n", command);
         }
