@@ -54,6 +54,19 @@ FileDialog CxaOrAseDialog(HWND owner, std::string title, bool ase, unsigned flag
     return request;
 }
 
+cxa::PropertyRow RowAt(HWND list, int row) {
+    return cxa::PropertyRow{
+        listview::CellText(list, row, kNameColumn), listview::CellText(list, row, kTypeColumn),
+        listview::CellText(list, row, kT3dNameColumn), listview::CellText(list, row, kDefaultColumn),
+        listview::CellText(list, row, kEnumValuesColumn)};
+}
+
+// Shows what is wrong, if anything; true then.
+bool Refused(HWND dialog, const std::string& problem) {
+    if (!problem.empty()) MessageBox(dialog, problem, kMessageCaption, MB_OK);
+    return !problem.empty();
+}
+
 void Initialise(HWND dialog) {
     for (const listview::Column& column : kColumns) listview::AddColumn(List(dialog), column.header, column.width);
     // The drop-down's index is the type code.
@@ -77,21 +90,27 @@ void AddProperty(HWND dialog) {
     const std::string enumValues = GetDlgItemText(dialog, kNewEnumValues);
     const bool isEnum = type == cxa::kEnum;
     if (type < 0 || name.empty() || t3dName.empty() || defaultText.empty() || (isEnum && enumValues.empty())) return;
+    const cxa::PropertyRow added{name, std::string(cxa::PropTypeName(type)), t3dName, defaultText,
+                                 isEnum ? enumValues : std::string()};
+    if (Refused(dialog, RowProblem(added))) return;
 
     HWND list = List(dialog);
     const int row = listview::AppendRow(list);
-    listview::SetCellText(list, row, kNameColumn, name);
-    listview::SetCellText(list, row, kTypeColumn, cxa::PropTypeName(type));
-    listview::SetCellText(list, row, kT3dNameColumn, t3dName);
-    listview::SetCellText(list, row, kDefaultColumn, defaultText);
-    listview::SetCellText(list, row, kEnumValuesColumn, isEnum ? enumValues : std::string());
+    listview::SetCellText(list, row, kNameColumn, added.name);
+    listview::SetCellText(list, row, kTypeColumn, added.type);
+    listview::SetCellText(list, row, kT3dNameColumn, added.t3dName);
+    listview::SetCellText(list, row, kDefaultColumn, added.defaultText);
+    listview::SetCellText(list, row, kEnumValuesColumn, added.enumValues);
     for (int id : {kNewName, kNewDefault, kNewT3dName, kNewEnumValues}) SetDlgItemText(dialog, id, "");
 }
 
 void SetDefault(HWND dialog) {
     HWND list = List(dialog);
     const int row = listview::SelectedRow(list);
-    if (row >= 0) listview::SetCellText(list, row, kDefaultColumn, GetDlgItemText(dialog, kNewDefault));
+    if (row < 0) return;
+    cxa::PropertyRow changed = RowAt(list, row);
+    changed.defaultText = GetDlgItemText(dialog, kNewDefault);
+    if (!Refused(dialog, RowProblem(changed))) listview::SetCellText(list, row, kDefaultColumn, changed.defaultText);
 }
 
 void DeleteProperty(HWND dialog) {
@@ -110,12 +129,7 @@ cxa::DefinitionForm Form(HWND dialog) {
     cxa::DefinitionForm form;
     form.className = GetDlgItemText(dialog, kClassName);
     HWND list = List(dialog);
-    for (int row = 0; row < listview::RowCount(list); ++row) {
-        form.rows.push_back(cxa::PropertyRow{
-            listview::CellText(list, row, kNameColumn), listview::CellText(list, row, kTypeColumn),
-            listview::CellText(list, row, kT3dNameColumn), listview::CellText(list, row, kDefaultColumn),
-            listview::CellText(list, row, kEnumValuesColumn)});
-    }
+    for (int row = 0; row < listview::RowCount(list); ++row) form.rows.push_back(RowAt(list, row));
     form.useCustomGeometry = IsDlgButtonChecked(dialog, kUseGeometry) == BST_CHECKED;
     form.renderable = IsDlgButtonChecked(dialog, kRenderable) == BST_CHECKED;
     form.wireframe = IsDlgButtonChecked(dialog, kWireframe) == BST_CHECKED;
@@ -128,7 +142,7 @@ void Save(HWND dialog) {
     if (!GetSaveFileName(request)) return;
     std::string error;
     const bool saved = SaveDefinition(request.path, Form(dialog), error);
-    MessageBox(dialog, saved ? "Save successful" : "Save failed", kMessageCaption, MB_OK);
+    MessageBox(dialog, saved ? "Save successful" : "Save failed: " + error, kMessageCaption, MB_OK);
 }
 
 // Class name and properties come back; the check boxes and the ASE path

@@ -33,7 +33,7 @@ const ui::DialogTemplate& Template() {
             ui::Label("T3D name:", 14, 258, 48, 8),
             ui::EditText(kNewT3dName, 64, 256, 106, 12),
             ui::Label("Default:", 178, 258, 30, 8),
-            ui::EditText(kNewDefault, 212, 256, 64, 12, ui::ES_AUTOHSCROLL | ui::ES_NUMBER),
+            ui::EditText(kNewDefault, 212, 256, 64, 12, ui::ES_AUTOHSCROLL),
             ui::Label("Enum values:", 14, 276, 48, 8),
             ui::EditText(kNewEnumValues, 64, 274, 212, 12),
             ui::DefPushButton(kAdd, "&Add", 284, 238, 64, 14),

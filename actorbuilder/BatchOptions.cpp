@@ -3,7 +3,6 @@
 #include "actorbuilder/DefinitionFile.h"
 #include "objects/cxa/CxaFormat.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 
@@ -32,18 +31,20 @@ constexpr std::string_view kBatchUsage =
     "                                COLOUR the colour 0x00BBGGRR in decimal (255 is red)\n"
     "                       enum values  ENUM only: the items separated by commas (at most\n"
     "                                127 characters; may hold ':')\n"
-    "                       A name or T3D name cannot hold ':'.\n"
+    "                       A name or T3D name cannot hold ':'; the class name and a\n"
+    "                       T3D name cannot hold a blank, '\"', '=' or a control character.\n"
     "  --geometry FILE.ase  the mesh of the ASE file as the actor's custom geometry\n"
     "  --renderable         set the \"Renderable\" flag\n"
     "  --wireframe          set the \"Wireframe display\" flag\n"
-    "  -o, --output FILE    the CXA file to write (replaced if it exists)\n"
+    "  -o, --output FILE    the CXA file to write (replaced once it is written whole)\n"
     "\n"
     "Example:\n"
     "  actorbuilder --class PlayerStart --property 'bEnabled:BOOLEAN:bEnabled:1' \\\n"
     "               --geometry rock.ase --renderable -o PlayerStart.cxa\n"
     "\n"
     "Exit codes: 0 done; 1 the file could not be written or read (a failed write\n"
-    "leaves no file of that name); 2 a bad command line (nothing is written).\n";
+    "leaves an existing file of that name as it was); 2 a bad command line\n"
+    "(nothing is written).\n";
 
 // name, TYPE, t3dname, default and, after the fourth ':', the rest.
 std::vector<std::string_view> SplitProperty(std::string_view text) {
@@ -55,31 +56,6 @@ std::vector<std::string_view> SplitProperty(std::string_view text) {
     }
     fields.push_back(text.substr(start));
     return fields;
-}
-
-// Decimal digits with an optional sign, within the 32-bit range.
-bool ParseWholeNumber(std::string_view text, std::int32_t& value) {
-    const bool plus = !text.empty() && text[0] == '+';
-    if (plus) text.remove_prefix(1);
-    if (text.empty() || (plus && text[0] == '-')) return false;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc{} && end == text.data() + text.size();
-}
-
-// What the type makes of the default; empty when it fits.
-std::string DefaultProblem(std::int32_t type, std::int32_t value, std::string_view enumValues) {
-    if (type == cxa::kEnum) {
-        if (enumValues.empty()) return "an ENUM property needs its enum values";
-        const std::size_t items = cxa::EnumItems(enumValues).size();
-        if (value < 0 || static_cast<std::size_t>(value) >= items)
-            return "the default " + std::to_string(value) + " is no item of the " + std::to_string(items) +
-                   " enum values (they count from 0)";
-        return {};
-    }
-    if (!enumValues.empty()) return "enum values are for ENUM properties only";
-    if (type == cxa::kBoolean && value != 0 && value != 1) return "a BOOLEAN default is 0 or 1";
-    if (type == cxa::kByte && (value < 0 || value > 255)) return "a BYTE default is 0 to 255";
-    return {};
 }
 
 bool Fail(std::string& error, std::string what) {
@@ -152,9 +128,7 @@ bool ParseProperty(std::string_view text, cxa::PropertyRow& row, std::string& er
         return Fail(error, "the type " + std::string(fields[1]) +
                                " is none of BOOLEAN, INTEGER, BYTE, FLOAT, ENUM, COLOUR");
     if (fields[2].empty()) return Fail(error, "the T3D name is empty");
-    if (!ParseWholeNumber(fields[3], value))
-        return Fail(error, "the default " + std::string(fields[3]) + " is no 32-bit whole number");
-    if (std::string problem = DefaultProblem(type, value, enumValues); !problem.empty())
+    if (std::string problem = DefaultProblem(type, fields[3], enumValues, value); !problem.empty())
         return Fail(error, problem);
     row = cxa::PropertyRow{std::string(fields[0]), std::string(cxa::PropTypeName(type)), std::string(fields[2]),
                            std::to_string(value), std::string(enumValues)};

@@ -7,12 +7,18 @@ namespace textout {
 
 ByteSink::ByteSink(std::size_t chunkSize) : chunkSize_(std::max<std::size_t>(chunkSize, 1)) {}
 
-ByteSink::~ByteSink() { Close(); }
+ByteSink::~ByteSink() { Discard(); }
 
-bool ByteSink::Create(std::string_view path) {
+bool ByteSink::Create(std::string_view path) { return Open(os::TemporaryPathBeside(path), path); }
+
+bool ByteSink::CreateInPlace(std::string_view path) { return Open(path, {}); }
+
+bool ByteSink::Open(std::string_view writtenPath, std::string_view finalPath) {
     Close();
-    file_ = os::File::CreateAlways(path);
+    file_ = os::File::CreateAlways(writtenPath);
     if (!file_.IsOpen()) return false;
+    temporaryPath_.assign(finalPath.empty() ? std::string_view() : writtenPath);
+    finalPath_.assign(finalPath);
     buffer_.resize(chunkSize_);
     return true;
 }
@@ -20,7 +26,30 @@ bool ByteSink::Create(std::string_view path) {
 void ByteSink::Close() {
     if (!file_.IsOpen()) return;
     WriteCollected();
-    if (!file_.Close()) failed_ = true;
+    if (!file_.Close()) Fail();
+    if (!temporaryPath_.empty()) closed_.emplace_back(std::move(temporaryPath_), std::move(finalPath_));
+    temporaryPath_.clear();
+    finalPath_.clear();
+}
+
+bool ByteSink::Commit() {
+    Close();
+    while (!failed_ && !closed_.empty()) {
+        if (os::RenameFile(closed_.front().first, closed_.front().second))
+            closed_.erase(closed_.begin());
+        else
+            Fail();
+    }
+    if (failed_) Discard();
+    return !failed_;
+}
+
+void ByteSink::Discard() {
+    Close();
+    for (const auto& paths : closed_) os::DeleteFile(paths.first);
+    closed_.clear();
+    // What made the sink fail stays what the caller reports.
+    if (failed_) os::SetLastErrorCode(failure_);
 }
 
 void ByteSink::Append(std::string_view bytes) {
@@ -45,8 +74,13 @@ void ByteSink::AppendRepeated(char byte, std::size_t count) {
 }
 
 void ByteSink::WriteCollected() {
-    if (used_ > 0 && !file_.Write(buffer_.data(), used_)) failed_ = true;
+    if (used_ > 0 && !file_.Write(buffer_.data(), used_)) Fail();
     used_ = 0;
+}
+
+void ByteSink::Fail() {
+    if (!failed_) failure_ = os::LastErrorCode();
+    failed_ = true;
 }
 
 }  // namespace textout

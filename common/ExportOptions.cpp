@@ -1,5 +1,6 @@
 #include "common/ExportOptions.h"
 
+#include "common/OptionText.h"
 #include "host/os/Settings.h"
 
 namespace {
@@ -48,7 +49,8 @@ ExportOptions::ExportOptions() {
     for (const OptionField& field : kFields) {
         if (field.text) {
             std::string stored;
-            const bool found = !key.WasCreated() && key.GetString(field.name, stored);
+            // A text that could break the EXEC script is as good as none.
+            const bool found = !key.WasCreated() && key.GetString(field.name, stored) && IsValidOptionText(stored);
             this->*field.text = found ? stored.substr(0, kMaxTextLength) : field.defaultText;
         } else {
             std::uint32_t stored = 0;

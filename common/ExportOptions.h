@@ -16,8 +16,8 @@ public:
 
     // Reads the stored options. A key that does not exist yet (also a
     // settings file that cannot be read) gives every default; in an existing
-    // key a missing Package or Group keeps its default, a missing number
-    // reads as 0.
+    // key a missing Package or Group keeps its default (so does one holding
+    // a double quote or a control character), a missing number reads as 0.
     ExportOptions();
     virtual ~ExportOptions() = default;
 

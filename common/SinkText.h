@@ -39,4 +39,22 @@ inline void AppendLong(ByteSink& sink, std::int32_t value) {
 
 inline void AppendLineEnd(ByteSink& sink) { sink.Append("\r\n"); }
 
+// A text from a scene, an option or a definition file as part of one line:
+// each control character becomes a blank, so it cannot end the line, and
+// with replaceQuotes each '"' becomes '\'', so it cannot end a quoted value.
+inline void AppendLineText(ByteSink& sink, std::string_view text, bool replaceQuotes = true) {
+    const auto harmless = [replaceQuotes](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte >= 0x20 && byte != 0x7F && (c != '"' || !replaceQuotes);
+    };
+    while (!text.empty()) {
+        const std::size_t run = static_cast<std::size_t>(
+            std::find_if_not(text.begin(), text.end(), harmless) - text.begin());
+        sink.Append(text.substr(0, run));
+        if (run == text.size()) return;
+        sink.Append(text[run] == '"' ? '\'' : ' ');
+        text.remove_prefix(run + 1);
+    }
+}
+
 }  // namespace textout

@@ -10,6 +10,7 @@
 using textout::AppendFloat;
 using textout::AppendFormatted;
 using textout::AppendLineEnd;
+using textout::AppendLineText;
 using textout::AppendLong;
 using textout::AppendTabs;
 using textout::FormatFloat;
@@ -29,8 +30,12 @@ bool T3dWriter::Open(std::string_view path) {
     const std::string_view fileName = path.substr(separator + 1);
     baseName.assign(fileName.substr(0, fileName.find_last_of('.')));
 
+    // The actor file is temporary anyway; the others replace the previous
+    // export's files only when the whole export is written. Whatever had the
+    // actor file's name goes first: a link there is not followed.
     const std::string actorPath = OutputPath("._3d");
-    if (!mapFile.Create(actorPath)) return false;
+    os::DeleteFile(actorPath);
+    if (!mapFile.CreateInPlace(actorPath)) return false;
     if (execFile.Create(OutputPath(".exec"))) return true;
     mapFile.Close();
     os::DeleteFile(actorPath);
@@ -58,7 +63,14 @@ bool T3dWriter::FinishMap(const Point3& firstCorner, const Point3& secondCorner,
     mapFile.Close();
     execFile.Close();
     os::DeleteFile(OutputPath("._3d"));
-    return mapCreated;
+    return PutInPlace(mapCreated);
+}
+
+bool T3dWriter::PutInPlace(bool complete) {
+    // All files of an export or none: a failed one keeps the previous export whole.
+    if (complete && !WriteFailed() && aseFile.Commit() && execFile.Commit() && mapFile.Commit()) return true;
+    for (textout::ByteSink* sink : {&aseFile, &execFile, &mapFile}) sink->Discard();
+    return false;
 }
 
 void T3dWriter::CopyActorFile() {
@@ -70,11 +82,7 @@ void T3dWriter::CopyActorFile() {
         mapFile.Append(std::string_view(block, static_cast<std::size_t>(size)));
 }
 
-void T3dWriter::Close() {
-    mapFile.Close();
-    execFile.Close();
-    aseFile.Close();
-}
+bool T3dWriter::Close() { return PutInPlace(true); }
 
 bool T3dWriter::WriteFailed() const { return mapFile.Failed() || execFile.Failed() || aseFile.Failed(); }
 
@@ -89,7 +97,7 @@ void T3dWriter::StartMapLine() { AppendTabs(mapFile, depth); }
 
 void T3dWriter::StartKeyLine(std::string_view key) {
     StartMapLine();
-    mapFile.Append(key);
+    AppendLineText(mapFile, key);
     mapFile.Append('=');
 }
 
@@ -98,9 +106,9 @@ void T3dWriter::EndMapLine() { AppendLineEnd(mapFile); }
 void T3dWriter::BeginActor(std::string_view className, std::string_view actorName) {
     StartMapLine();
     mapFile.Append("Begin Actor Class=");
-    mapFile.Append(className);
+    AppendLineText(mapFile, className);
     mapFile.Append(" Name=");
-    mapFile.Append(actorName);
+    AppendLineText(mapFile, actorName);
     EndMapLine();
     ++depth;
 }
@@ -108,7 +116,7 @@ void T3dWriter::BeginActor(std::string_view className, std::string_view actorNam
 void T3dWriter::WriteString(std::string_view key, std::string_view value, bool quoted) {
     StartKeyLine(key);
     if (quoted) mapFile.Append('"');
-    mapFile.Append(value);
+    AppendLineText(mapFile, value);
     if (quoted) mapFile.Append('"');
     EndMapLine();
 }
@@ -140,7 +148,7 @@ void T3dWriter::WriteVector(std::string_view key, const Point3& value) {
 void T3dWriter::Begin(std::string_view block) {
     StartMapLine();
     mapFile.Append("Begin ");
-    mapFile.Append(block);
+    AppendLineText(mapFile, block);
     EndMapLine();
     ++depth;
 }
@@ -149,14 +157,14 @@ void T3dWriter::End(std::string_view block) {
     --depth;
     StartMapLine();
     mapFile.Append("End ");
-    mapFile.Append(block);
+    AppendLineText(mapFile, block);
     EndMapLine();
 }
 
 void T3dWriter::BeginBrush(std::string_view brushName) {
     StartMapLine();
     mapFile.Append("Begin Brush Name=");
-    mapFile.Append(brushName);
+    AppendLineText(mapFile, brushName);
     EndMapLine();
     ++depth;
 }
@@ -179,7 +187,7 @@ void T3dWriter::WritePolygon(const Point3* origin, const Point3* normal, const P
     mapFile.Append("Begin Polygon");
     if (texture) {
         mapFile.Append(" Texture=");
-        mapFile.Append(texture);
+        AppendLineText(mapFile, texture);
     }
     EndMapLine();
     ++depth;
@@ -203,7 +211,8 @@ void T3dWriter::WritePolygon(const Point3* origin, const Point3* normal, const P
 }
 
 void T3dWriter::WriteExecLine(std::string_view text) {
-    execFile.Append(text);
+    // The line's own quotes enclose its paths and names; it stays one line.
+    AppendLineText(execFile, text, false);
     AppendLineEnd(execFile);
 }
 
@@ -271,9 +280,14 @@ void T3dWriter::AseLong(std::string_view key, std::int32_t value) {
 
 void T3dWriter::AseString(std::string_view key, std::string_view text, bool quoted) {
     StartAseKeyLine(key);
-    if (quoted) aseFile.Append('"');
-    aseFile.Append(text);
-    if (quoted) aseFile.Append('"');
+    // An unquoted value is the exporter's own (numbers, tab-separated).
+    if (quoted) {
+        aseFile.Append('"');
+        AppendLineText(aseFile, text);
+        aseFile.Append('"');
+    } else {
+        aseFile.Append(text);
+    }
     AppendLineEnd(aseFile);
 }
 

@@ -8,6 +8,14 @@
 // Every line ends with CR LF (but the ASE face line); map lines are indented
 // by `depth` tabs, ASE lines by `aseDepth` tabs. A line is formatted
 // straight into its file's sink, so a line of any length is written whole.
+// Texts given to it (keys, values, names; quoted ASE texts) may come from
+// anywhere: each stays within its line and quotes (control characters become
+// blanks, '"' becomes '\''; in EXEC lines, whose quotes are their own, only
+// the former).
+//
+// The map, the EXEC script and the ASE files are written under temporary
+// names and renamed over the previous export's files together at the end,
+// and only when every write succeeded.
 
 #include "common/ByteSink.h"
 #include "host/math/Point3.h"
@@ -36,14 +44,17 @@ public:
     // as the map text. False when it cannot be created or Open never split a
     // path.
     bool OpenMap();
-    // Closes every open file, writing what is collected.
-    void Close();
+    // Closes every open file, writing what is collected, and gives the
+    // files their real names; after a failed write removes them instead
+    // (false, os::LastError() telling why).
+    bool Close();
     // Assembles the map at the end of an export: the map block with the
     // builder brush, the bounding brush from firstCorner (the minimum on
     // every axis) to secondCorner when boundingBrush is set, the actor file's
     // text copied unchanged and the empty surface block. Then closes the map
-    // and the EXEC script and deletes the actor file. False when the map file
-    // could not be created (the rest is done all the same) or Open never
+    // and the EXEC script, deletes the actor file and gives the files their
+    // real names as Close does. False, with none of them renamed, when the
+    // map file could not be created or a write failed, and when Open never
     // split a path (nothing is done).
     bool FinishMap(const Point3& firstCorner, const Point3& secondCorner, bool boundingBrush);
 
@@ -70,8 +81,8 @@ public:
     // The block number that AseBeginBlock leaves out of its line.
     static constexpr std::int32_t NoNumber = -493;
     // Creates the folder "<directory>ase_<packageFolder>" (an existing one is
-    // fine) and in it, replacing any file of that name, "<meshName>.ase" as
-    // the ASE text. False when the file cannot be created or Open never split
+    // fine) and in it "<meshName>.ase" as the ASE text, replacing any file of
+    // that name when the export is put in place. False when the file cannot be created or Open never split
     // a path.
     bool OpenAse(std::string_view meshName, std::string_view packageFolder);
     // Closes the ASE file, writing what is collected; nothing when none is open.
@@ -101,6 +112,7 @@ public:
 
 private:
     std::string OutputPath(std::string_view extension) const;
+    bool PutInPlace(bool complete);
     void StartMapLine();
     void StartKeyLine(std::string_view key);
     void EndMapLine();

@@ -1,6 +1,7 @@
 #include "corvatrix/CommandLine.h"
 
 #include "common/ExporterDialogIds.h"
+#include "common/OptionText.h"
 
 #include <cstddef>
 #include <utility>
@@ -66,9 +67,10 @@ const char kUsage[] =
     "                   else the program's folder when it holds modules, else\n"
     "                   ../lib/corvatrix from the program)\n"
     "\n"
-    "Exit codes: 0 done; 1 the output files could not be created or no export\n"
-    "plug-in is loaded; 2 bad command line or bad scene file (nothing written);\n"
-    "130 cancelled (the map holds the nodes written so far).\n";
+    "Exit codes: 0 done; 1 the output files could not be written (the previous\n"
+    "export's files stay as they were) or no export plug-in is loaded; 2 bad\n"
+    "command line or bad scene file (nothing written); 130 cancelled with Ctrl-C\n"
+    "or a hang-up, 143 with SIGTERM (the map holds the nodes written so far).\n";
 
 struct SwitchFlag {
     const char* name;
@@ -178,12 +180,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
             line.drives.push_back(std::move(drive));
         } else if (exporting && arg == "--use-mylevel") {
             line.edits.useMyLevel = true;
-        } else if (exporting && arg == "--package") {
+        } else if (exporting && (arg == "--package" || arg == "--group")) {
             if (!value(text)) return false;
-            line.edits.package = text;
-        } else if (exporting && arg == "--group") {
-            if (!value(text)) return false;
-            line.edits.group = text;
+            if (!IsValidOptionText(text)) {
+                error = arg + ": " + kOptionTextRule;
+                return false;
+            }
+            (arg == "--package" ? line.edits.package : line.edits.group) = text;
         } else if (exporting && arg == "--grid") {
             if (!value(text)) return false;
             line.edits.gridIndex = GridIndex(text);
@@ -211,6 +214,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
         }
         line.scene = positional[0];
         line.output = positional[1];
+        if (line.scene.empty() || line.output.empty()) {
+            error = line.scene.empty() ? "the scene file name is empty" : "the output path is empty";
+            return false;
+        }
     } else if (!positional.empty()) {
         error = "unexpected argument \"" + positional[0] + "\" for " + command;
         return false;

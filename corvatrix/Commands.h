@@ -13,4 +13,5 @@ int RunClasses(const CommandLine& line, const std::string& programPath);
 constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-constexpr int kExitCancelled = 130;
+constexpr int kExitCancelled = 130;   // Ctrl-C or a hang-up
+constexpr int kExitTerminated = 143;  // a termination request (SIGTERM)

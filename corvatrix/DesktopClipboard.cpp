@@ -1,5 +1,6 @@
 #include "corvatrix/DesktopClipboard.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
@@ -35,12 +36,21 @@ const char* ClipboardCommand() {
 
 }  // namespace
 
-void CopyToDesktopClipboard(const std::string& text) {
+bool CopyToDesktopClipboard(const std::string& text) {
     const char* command = ClipboardCommand();
-    if (!command) return;
+    if (!command) return false;
+    // A tool that gives up before reading (no display after all) must not
+    // take the program down with it.
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, &previous);
     // The text goes through a pipe, never through the command line.
-    FILE* pipe = ::popen(command, "w");
-    if (!pipe) return;
-    std::fwrite(text.data(), 1, text.size(), pipe);
-    ::pclose(pipe);
+    bool copied = false;
+    if (FILE* pipe = ::popen(command, "w")) {
+        const bool written = std::fwrite(text.data(), 1, text.size(), pipe) == text.size();
+        copied = ::pclose(pipe) == 0 && written;
+    }
+    ::sigaction(SIGPIPE, &previous, nullptr);
+    return copied;
 }

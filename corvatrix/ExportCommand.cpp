@@ -24,25 +24,35 @@
 
 namespace {
 
-void RaiseCancel(int) { GetCoreInterface()->SetCancel(true); }
+volatile std::sig_atomic_t cancelSignal = 0;
 
-// Ctrl-C is the progress display's cancel button for as long as this lives;
-// a second Ctrl-C stops the program at once.
-class CancelOnInterrupt {
+void RaiseCancel(int number) {
+    cancelSignal = number;
+    GetCoreInterface()->SetCancel(true);
+}
+
+// Ctrl-C, and a hang-up or termination request, are the progress display's
+// cancel button for as long as this lives: the map is finished with what was
+// written so far. A second signal stops the program at once.
+class CancelOnSignals {
 public:
-    CancelOnInterrupt() {
+    CancelOnSignals() {
         struct sigaction action {};
         action.sa_handler = RaiseCancel;
         action.sa_flags = SA_RESETHAND;
         sigemptyset(&action.sa_mask);
-        ::sigaction(SIGINT, &action, &previous_);
+        for (std::size_t i = 0; i < kCount; ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
     }
-    ~CancelOnInterrupt() { ::sigaction(SIGINT, &previous_, nullptr); }
-    CancelOnInterrupt(const CancelOnInterrupt&) = delete;
-    CancelOnInterrupt& operator=(const CancelOnInterrupt&) = delete;
+    ~CancelOnSignals() {
+        for (std::size_t i = 0; i < kCount; ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
+    }
+    CancelOnSignals(const CancelOnSignals&) = delete;
+    CancelOnSignals& operator=(const CancelOnSignals&) = delete;
 
 private:
-    struct sigaction previous_ {};
+    static constexpr std::size_t kCount = 3;
+    static constexpr int kSignals[kCount] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction previous_[kCount] {};
 };
 
 // The export plug-in for T3D files among the loaded classes, or null.
@@ -100,7 +110,7 @@ ExportResult Export(SceneExport& exporter, Scene& scene, const CommandLine& line
     ExportResult result;
     {
         ui::ScopedDialogDriver scoped(driver);
-        CancelOnInterrupt cancelOnInterrupt;
+        CancelOnSignals cancelOnSignals;
         std::string output = AbsolutePath(line.output);
         // An artist names a new folder for a new level; make it.
         os::CreateParentFolders(output);
@@ -147,14 +157,19 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
         return kExitFailed;
     }
     const std::string& command = GetCoreInterface()->GetClipboardText();
-    if (!command.empty()) CopyToDesktopClipboard(command);
+    const bool copied = !command.empty() && CopyToDesktopClipboard(command);
     if (result.cancelled) {
         std::fprintf(stderr, "corvatrix: export cancelled; the map holds the nodes written so far\n");
-        return kExitCancelled;
+        return cancelSignal == SIGTERM ? kExitTerminated : kExitCancelled;
     }
     if (!line.quiet) {
         std::fputs(GetCoreInterface()->GetExportSummary().c_str(), stdout);
-        if (!driver.CompletionMessage().empty()) std::printf("%s\n", driver.CompletionMessage().c_str());
+        // The dialog's message says the command is on the clipboard: true
+        // only when a clipboard tool took it.
+        if (!copied)
+            std::printf("No desktop clipboard was reachable; the EXEC console command is printed below.\n");
+        else if (!driver.CompletionMessage().empty())
+            std::printf("%s\n", driver.CompletionMessage().c_str());
         std::printf("%s\n", driver.CompletionCommand().empty() ? command.c_str() : driver.CompletionCommand().c_str());
     }
     return kExitDone;

@@ -1,5 +1,6 @@
 // The entry points of corvatrix.dle. The options live as long as the module
-// is loaded: read when it loads, written back when it unloads.
+// is loaded: read when it loads, written back when it unloads if they differ
+// from the stored ones (a session that changed nothing leaves the file alone).
 
 #include "common/PluginClassIds.h"
 #include "common/ExportOptions.h"
@@ -40,7 +41,7 @@ PLUGIN_EXPORT int ModuleEntry(HINSTANCE module, unsigned reason) {
     if (reason == MODULE_ATTACH && !moduleOptions) {
         moduleOptions = std::make_unique<ExportOptions>();
     } else if (reason == MODULE_DETACH && moduleOptions) {
-        moduleOptions->Save();
+        if (moduleOptions->Listing() != ExportOptions().Listing()) moduleOptions->Save();
         moduleOptions.reset();
     }
     return 1;

@@ -1,6 +1,10 @@
 #include "exporter/OptionsDialog.h"
 
+#include "common/OptionText.h"
 #include "exporter/OptionsDialogResource.h"
+#include "host/os/Files.h"
+#include "host/os/Settings.h"
+#include "host/ui/CommonDialogs.h"
 #include "host/ui/Dialog.h"
 #include "host/ui/MainWindow.h"
 
@@ -12,6 +16,7 @@ using namespace ui;
 using namespace options_dialog;
 
 constexpr const char* kMyLevel = "myLevel";
+constexpr const char* kCaption = "Export options";
 constexpr int kGridSizes = 11;  // 1, 2, 4, ... 1024
 
 struct SwitchControl {
@@ -56,15 +61,33 @@ void UseMyLevelClicked(HWND dialog) {
     SetDlgItemText(dialog, kPackage, useMyLevel ? std::string(kMyLevel) : OptionsOf(dialog).Package);
 }
 
+// The export goes on with options that could not be stored; the artist
+// learns that they will not be there next time.
+void Store(HWND dialog, const ExportOptions& options) {
+    if (options.Save()) return;
+    const std::string reason = os::LastError();
+    MessageBox(dialog,
+               "The options were not saved to " + os::SettingsFilePath() + ": " + reason +
+                   ". This export uses them all the same.",
+               kCaption, MB_OK);
+}
+
 void Accept(HWND dialog) {
     ExportOptions& options = OptionsOf(dialog);
-    options.Package = GetDlgItemText(dialog, kPackage, ExportOptions::kMaxTextLength);
-    options.Group = GetDlgItemText(dialog, kGroup, ExportOptions::kMaxTextLength);
+    const std::string package = GetDlgItemText(dialog, kPackage, ExportOptions::kMaxTextLength);
+    const std::string group = GetDlgItemText(dialog, kGroup, ExportOptions::kMaxTextLength);
+    // The dialog stays open for the artist to mend the name.
+    if (!IsValidOptionText(package) || !IsValidOptionText(group)) {
+        MessageBox(dialog, kOptionTextRule, kCaption, MB_OK);
+        return;
+    }
+    options.Package = package;
+    options.Group = group;
     for (const SwitchControl& control : kSwitches)
         options.*control.option = static_cast<std::int32_t>(IsDlgButtonChecked(dialog, control.id));
     options.SnapToSize = static_cast<std::int32_t>(SendDlgItemMessage(dialog, kGrid, CB_GETCURSEL, 0, 0));
     options.SnapZones = 0;  // no control sets it
-    options.Save();
+    Store(dialog, options);
     EndDialog(dialog, 0);
 }
 

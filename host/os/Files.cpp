@@ -1,6 +1,7 @@
 #include "host/os/Files.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace os {
 namespace {
@@ -55,6 +57,10 @@ std::string NativePath(std::string_view path) {
 }
 
 std::string LastError() { return std::strerror(lastErrno); }
+
+int LastErrorCode() { return lastErrno; }
+
+void SetLastErrorCode(int code) { lastErrno = code; }
 
 File::File(File&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
 
@@ -180,6 +186,25 @@ bool ReadWholeFile(std::string_view path, std::string& contents) {
     }
 }
 
+namespace {
+
+// The file a chain of symbolic links ends at (path itself when it is none),
+// so that replacing it keeps the links.
+std::string LinkTarget(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (length <= 0) return path;
+        std::string next(target, static_cast<std::size_t>(length));
+        const std::size_t slash = path.rfind('/');
+        if (next[0] != '/' && slash != std::string::npos) next.insert(0, path, 0, slash + 1);
+        path = std::move(next);
+    }
+    return path;
+}
+
+}  // namespace
+
 FileText::~FileText() {
     if (mapped_) ::munmap(const_cast<char*>(mapped_), size_);
 }
@@ -207,8 +232,8 @@ bool IsDevice(std::string_view path) {
 }
 
 bool ReplaceFile(std::string_view path, std::string_view contents) {
-    std::string target = NativePath(path);
-    std::string temporary = target + ".tmp" + std::to_string(::getpid());
+    const std::string target = LinkTarget(NativePath(path));
+    const std::string temporary = TemporaryPathBeside(target);
     File file = File::CreateAlways(temporary);
     bool written = file.IsOpen() && file.Write(contents.data(), contents.size()) && file.Sync() && file.Close();
     if (written && ::rename(temporary.c_str(), target.c_str()) == 0) return true;
@@ -217,6 +242,18 @@ bool ReplaceFile(std::string_view path, std::string_view contents) {
     ::unlink(temporary.c_str());
     lastErrno = saved;
     return false;
+}
+
+std::string TemporaryPathBeside(std::string_view path) {
+    static std::atomic<unsigned> made{0};
+    const std::string native = NativePath(path);
+    const std::size_t slash = native.rfind('/');
+    std::string temporary = slash == std::string::npos ? std::string() : native.substr(0, slash + 1);
+    return temporary + ".corvatrix-" + std::to_string(::getpid()) + "-" + std::to_string(made++) + ".tmp";
+}
+
+bool RenameFile(std::string_view from, std::string_view to) {
+    return ::rename(NativePath(from).c_str(), NativePath(to).c_str()) == 0 || Fail();
 }
 
 std::vector<std::string> FindFiles(std::string_view folder, std::string_view pattern) {

@@ -15,6 +15,10 @@ std::string NativePath(std::string_view path);
 
 // Text of the last failed call of this layer on this thread (strerror).
 std::string LastError();
+// The same failure as a number, and a way to make an earlier failure the
+// last one again (for a caller that reports it after other calls).
+int LastErrorCode();
+void SetLastErrorCode(int code);
 
 // A move-only handle to an open file.
 class File {
@@ -80,7 +84,13 @@ private:
     std::string read_;
 };
 // Replaces a file atomically: writes a temporary file beside it, then renames.
+// A symbolic link stays: the file it leads to is replaced.
 bool ReplaceFile(std::string_view path, std::string_view contents);
+// A name in path's folder for a temporary file that takes path's place
+// later; short, whatever path's length, and new on every call.
+std::string TemporaryPathBeside(std::string_view path);
+// Gives from the name to (replacing a file of that name) in one step.
+bool RenameFile(std::string_view from, std::string_view to);
 
 // Names (not paths) of the regular files in folder whose names match pattern
 // ('*' and '?' wildcards, letters matched without regard to case), sorted.

@@ -10,6 +10,19 @@ std::string InFolder(const std::string& folder, std::string_view name) {
     return folder + "/" + std::string(name);
 }
 
+// The names the map would carry of this definition: its class name and,
+// when the whole file reads, its properties' T3D names (a file that does not
+// read is never exported).
+bool MapNamesValid(std::string_view bytes, std::string_view className) {
+    if (!cxa::IsMapName(className)) return false;
+    ActorDef def;
+    if (!cxa::ReadActorDef(bytes, className, def)) return true;
+    for (const ActorPropDef& property : def.properties) {
+        if (!cxa::IsMapName(property.t3dName.View())) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ActorFolderBeside(std::string_view modulePath) {
@@ -28,9 +41,14 @@ int ActorLibrary::Build(std::string_view folder) {
                                 std::to_string(LibraryFileName::kCapacity) + " characters");
             continue;
         }
-        if (!cxa::ReadClassNameFromFile(InFolder(folder_, name), entry.className)) {
-            warnings_.push_back(InFolder(folder_, name) +
-                                ": not an actor definition (unreadable, no CXA magic or no class name)");
+        const std::string path = InFolder(folder_, name);
+        std::string bytes;
+        if (!os::ReadWholeFile(path, bytes) || !cxa::ReadClassName(bytes, entry.className)) {
+            warnings_.push_back(path + ": not an actor definition (unreadable, no CXA magic or no class name)");
+            continue;
+        }
+        if (!MapNamesValid(bytes, entry.className.View())) {
+            warnings_.push_back(path + ": its class name or a property's T3D name " + cxa::kMapNameRule);
             continue;
         }
         entry.fileName.Assign(name);

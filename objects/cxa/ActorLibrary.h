@@ -30,7 +30,8 @@ public:
     // without definitions gives an empty library: the trigger helper must not
     // vanish because no actor is defined. A file that cannot be read, lacks
     // the magic or has no class name is left out with a warning, so no entry
-    // is ever unfilled. Returns the number of entries; a library is built
+    // is ever unfilled; so is one whose class name or a property's T3D name
+    // is no valid map name (cxa::IsMapName). Returns the number of entries; a library is built
     // only once (later calls return 0 and change nothing).
     int Build(std::string_view folder);
     bool IsBuilt() const { return built_; }

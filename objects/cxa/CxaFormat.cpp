@@ -23,6 +23,13 @@ std::int32_t PropTypeCode(std::string_view name) {
     return -1;
 }
 
+bool IsMapName(std::string_view name) {
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte <= 0x20 || byte == 0x7F || c == '"' || c == '=';
+    });
+}
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });

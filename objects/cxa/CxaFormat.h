@@ -37,6 +37,13 @@ constexpr std::size_t kMaxNameLength = kEditNameField - 1;
 constexpr std::size_t kMaxT3dNameLength = kEditT3dNameField - 1;
 constexpr std::size_t kMaxEnumValuesLength = kEditEnumValuesField - 1;
 
+// The class name and the T3D names are written into the map as they stand,
+// as an actor's class and as keys: a name holding a control character, a
+// blank, '"' or '=' would break its line, so it is no valid name.
+bool IsMapName(std::string_view name);
+// Why IsMapName refuses a name, for messages.
+constexpr const char* kMapNameRule = "cannot hold a blank, '\"', '=' or a control character";
+
 // ASCII letters compared without regard to case, as class and type names are.
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 

@@ -78,9 +78,7 @@ bool EncodeDefinition(const DefinitionForm& form, const GeometryAppender& append
 
 bool WriteDefinitionFile(std::string_view path, const DefinitionForm& form, const GeometryAppender& appendGeometry) {
     std::string bytes;
-    if (!EncodeDefinition(form, appendGeometry, bytes)) return false;
-    os::File file = os::File::CreateAlways(path);
-    return file.IsOpen() && file.Write(bytes.data(), bytes.size()) && file.Close();
+    return EncodeDefinition(form, appendGeometry, bytes) && os::ReplaceFile(path, bytes);
 }
 
 }  // namespace cxa

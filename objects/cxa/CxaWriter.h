@@ -45,9 +45,9 @@ std::int32_t DefaultFromText(std::string_view text);
 // its first NUL.
 bool EncodeDefinition(const DefinitionForm& form, const GeometryAppender& appendGeometry, std::string& bytes);
 
-// Encodes, then creates the file (replacing any of that name) and writes it.
-// A failed encoding leaves the file system untouched; a failed write may
-// leave a partial file, which the caller deletes.
+// Encodes, then writes the file under a temporary name that replaces any
+// file of that name once it is whole. A failure leaves the file system as it
+// was.
 bool WriteDefinitionFile(std::string_view path, const DefinitionForm& form, const GeometryAppender& appendGeometry);
 
 }  // namespace cxa

@@ -113,7 +113,7 @@ TEST_F(ActorBuilderWindow, OpensWithTheColumnsAndTheTypes) {
         EXPECT_EQ(ui::SendMessage(types, ui::CB_GETCURSEL, 0, 0), cxa::kBoolean);
         EXPECT_TRUE(ui::user::Pick(types, "COLOUR"));
         EXPECT_EQ(ui::SendMessage(types, ui::CB_GETCURSEL, 0, 0), cxa::kColour);
-        EXPECT_FALSE(ui::user::Type(ui::GetDlgItem(dialog, kNewDefault), "1a")) << "the default takes digits only";
+        EXPECT_TRUE(ui::user::Type(ui::GetDlgItem(dialog, kNewDefault), "-1")) << "a default may be negative";
     });
 }
 
@@ -196,15 +196,12 @@ TEST_F(ActorBuilderWindow, SaveWritesTheFormAndAnEmptyDefaultAsZero) {
     EXPECT_FALSE(def.mesh);
 }
 
-TEST_F(ActorBuilderWindow, FailedSaveLeavesNoFile) {
+TEST_F(ActorBuilderWindow, RefusesWhatTheBatchModeRefusesAndAFailedSaveKeepsTheFile) {
     const std::string path = folder / "Broken.cxa";
     ASSERT_TRUE(os::ReplaceFile(folder / "no_mesh.ase", "*SCENE {\n}\n"));
+    ASSERT_TRUE(os::ReplaceFile(path, "earlier"));
     Run([&](HWND dialog) {
-        // An earlier file of that name goes too: it is not what was asked for.
-        ASSERT_TRUE(os::ReplaceFile(path, "earlier"));
         SaveAs(dialog, path);  // no class name
-        EXPECT_FALSE(os::FileExists(path));
-
         Type(dialog, kClassName, "Rock");
         Click(dialog, kUseGeometry);
         SaveAs(dialog, path);  // no ASE path
@@ -212,12 +209,39 @@ TEST_F(ActorBuilderWindow, FailedSaveLeavesNoFile) {
             Type(dialog, kAsePath, ase);
             SaveAs(dialog, path);
         }
-        EXPECT_FALSE(os::FileExists(path));
-
         Click(dialog, kSave);  // cancelled: nothing written, no message
+        Click(dialog, kUseGeometry);
+
+        // Out of range defaults and names that would break a map line are
+        // refused; a minus sign is not.
+        AddProperty(dialog, "Hue", "BYTE", "LightHue", "256");
+        AddProperty(dialog, "Big", "INTEGER", "Big", "2147483648");
+        AddProperty(dialog, "Key", "INTEGER", "a=b", "1");
+        EXPECT_TRUE(Rows(dialog).empty());
+        AddProperty(dialog, "Depth", "INTEGER", "Depth", "-5");
+        AddProperty(dialog, "Speed", "FLOAT", "Speed", "-2");
+        listview::SelectRow(PropertyList(dialog), 0);
+        Type(dialog, kNewDefault, "-2147483649");
+        Click(dialog, kSetDefault);
+        EXPECT_EQ(Rows(dialog),
+                  (Rows_t{{"Depth", "INTEGER", "Depth", "-5", ""}, {"Speed", "FLOAT", "Speed", "-2", ""}}));
+
+        Type(dialog, kClassName, "Two Words");
+        SaveAs(dialog, path);
     });
-    EXPECT_EQ(messages, std::vector<std::string>(4, kFailed));
-    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"no_mesh.ase"});
+    const std::string caption = "corvatrix Actor Builder: ";
+    ASSERT_EQ(messages.size(), 9u);
+    EXPECT_EQ(messages[0], kFailed + ": the class name is empty");
+    EXPECT_EQ(messages[1], kFailed + ": custom geometry without an ASE file");
+    for (int i : {2, 3}) EXPECT_EQ(messages[i].rfind(kFailed + ": ", 0), 0u) << messages[i];
+    EXPECT_NE(messages[2].find("rock.ase"), std::string::npos) << messages[2];
+    EXPECT_EQ(messages[4], caption + "a BYTE default is 0 to 255");
+    EXPECT_EQ(messages[5], caption + "the default 2147483648 is no 32-bit whole number");
+    EXPECT_EQ(messages[6], caption + "the T3D name cannot hold a blank, '\"', '=' or a control character");
+    EXPECT_EQ(messages[7], caption + "the default -2147483649 is no 32-bit whole number");
+    EXPECT_EQ(messages[8], kFailed + ": the class name cannot hold a blank, '\"', '=' or a control character");
+    EXPECT_EQ(FileContents(path), "earlier");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Broken.cxa", "no_mesh.ase"}));
 }
 
 TEST_F(ActorBuilderWindow, LoadRestoresClassAndRowsButNotTheGeometryOptions) {

@@ -64,7 +64,7 @@ TEST(BatchProgram, WritesADefinitionTheActorHelperLoads) {
               "geometry 8 vertices, 12 faces, renderable 1, wireframe 0\n");
 }
 
-TEST(BatchProgram, FailuresExitNonZeroAndLeaveNoFile) {
+TEST(BatchProgram, FailuresExitNonZeroAndLeaveNoNewFile) {
     ScratchFolder folder;
     ASSERT_TRUE(os::ReplaceFile(folder / "flat.ase", "*MESH_NUMVERTEX 3\n*MESH_VERTEX_LIST {\n}\n"));
 
@@ -80,11 +80,28 @@ TEST(BatchProgram, FailuresExitNonZeroAndLeaveNoFile) {
     EXPECT_NE(tooLong.output.find("the T3D name is 64 characters long; the readers keep 63"), std::string::npos)
         << tooLong.output;
 
+    // Class and T3D names go into the map unquoted: no blank, quote, '=' or
+    // control character.
+    for (const char* args : {"--class 'Two Words'", "--class 'Quo\"te'", "--class Rock --property 'n:INTEGER:a=b:0'",
+                             "--class Rock --property \"n:FLOAT:$(printf 'a\\tb'):-2\""}) {
+        const ProgramRun badName = ActorBuilder(folder.Path(), std::string(args) + " -o Rock.cxa");
+        EXPECT_EQ(badName.exitCode, 2) << args;
+        EXPECT_NE(badName.output.find("cannot hold a blank, '\"', '=' or a control character"), std::string::npos)
+            << badName.output;
+    }
+
     const ProgramRun notCxa = ActorBuilder(folder.Path(), "--show flat.ase");
     EXPECT_EQ(notCxa.exitCode, 1);
     EXPECT_NE(notCxa.output.find("flat.ase: not a CXA file"), std::string::npos) << notCxa.output;
 
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"flat.ase"});
+
+    // A failed save keeps the file that was there.
+    ASSERT_TRUE(os::ReplaceFile(folder / "Rock.cxa", "earlier"));
+    EXPECT_EQ(ActorBuilder(folder.Path(), "--class Rock --geometry flat.ase -o Rock.cxa").exitCode, 1);
+    EXPECT_EQ(ActorBuilder(folder.Path(), "--class Rock -o Rock.cxa/inside").exitCode, 1);
+    EXPECT_EQ(FileContents(folder / "Rock.cxa"), "earlier");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Rock.cxa", "flat.ase"}));
 
     // Without a display, or in a build without the window, it says why there is no window.
     const ProgramRun noDisplay = ActorBuilder(folder.Path(), "");

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 
@@ -36,7 +38,7 @@ TEST(ByteSink, SameBytesWhateverTheChunkSize) {
         ByteSink sink(chunk);
         ASSERT_TRUE(sink.Create(path));
         const std::string expected = WritePieces(sink);
-        sink.Close();
+        EXPECT_TRUE(sink.Commit());
         EXPECT_EQ(FileContents(path), expected) << "chunk size " << chunk;
         EXPECT_FALSE(sink.Failed());
     }
@@ -46,7 +48,7 @@ TEST(ByteSink, WritesWholeChunksUntilClosed) {
     ScratchFolder folder;
     const std::string path = folder / "chunks";
     ByteSink sink(4);
-    ASSERT_TRUE(sink.Create(path));
+    ASSERT_TRUE(sink.CreateInPlace(path));
     sink.Append("0123456789");
     EXPECT_EQ(FileContents(path), "01234567");
     sink.Append("ab");
@@ -72,6 +74,8 @@ TEST(ByteSink, OpenCloseAndReplace) {
     EXPECT_FALSE(sink.IsOpen());
     sink.Append(" dropped after Close");
     sink.Close();
+    EXPECT_EQ(FileContents(path), "old contents that must go") << "replaced only at Commit";
+    EXPECT_TRUE(sink.Commit());
     EXPECT_EQ(FileContents(path), "new");
 
     // Creating another file first writes out and closes the current one.
@@ -80,7 +84,7 @@ TEST(ByteSink, OpenCloseAndReplace) {
     sink.Append("first file");
     ASSERT_TRUE(sink.Create(second));
     sink.Append("second file");
-    sink.Close();
+    EXPECT_TRUE(sink.Commit());
     EXPECT_EQ(FileContents(path), "first file");
     EXPECT_EQ(FileContents(second), "second file");
 
@@ -93,19 +97,24 @@ TEST(ByteSink, WriteFailureIsRemembered) {
     if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full to fill";
     ScratchFolder folder;
     ByteSink sink(4);
-    ASSERT_TRUE(sink.Create("/dev/full"));
+    ASSERT_TRUE(sink.CreateInPlace("/dev/full"));
     sink.Append("abc");
     EXPECT_FALSE(sink.Failed()) << "nothing is written before a chunk is full";
     sink.Append("defgh");
     EXPECT_TRUE(sink.Failed());
 
+    ASSERT_TRUE(os::ReplaceFile(folder / "fine", "previous"));
     ASSERT_TRUE(sink.Create(folder / "fine"));
     sink.Append("fine");
     sink.Close();
     EXPECT_TRUE(sink.Failed()) << "the failure stays known after the next file";
+    EXPECT_FALSE(sink.Commit());
+    EXPECT_EQ(os::LastError(), std::strerror(ENOSPC)) << "the first failure's reason";
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"fine"}) << "no temporary file left";
+    EXPECT_EQ(FileContents(folder / "fine"), "previous") << "a failed sink replaces nothing";
 
     ByteSink atClose(64);
-    ASSERT_TRUE(atClose.Create("/dev/full"));
+    ASSERT_TRUE(atClose.CreateInPlace("/dev/full"));
     atClose.Append("short");
     atClose.Close();
     EXPECT_TRUE(atClose.Failed()) << "the last, partial chunk fails at Close";

@@ -20,9 +20,9 @@ class T3dWriterAse : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(writer.Open(folder / "Level.t3d")); }
 
-    // The ASE file's text so far; closes it.
+    // The ASE file's text so far; closes it and puts the files in place.
     std::string AseText() {
-        writer.CloseAse();
+        writer.Close();
         return FileContents(folder / "ase_Level_S/Rock.ase");
     }
 
@@ -122,6 +122,9 @@ TEST_F(T3dWriterAse, OpenAseMakesThePackageFolder) {
     writer.AseLong("SECOND", 2);
     writer.CloseAse();
     writer.CloseAse();
+    EXPECT_TRUE(folder.Entries("ase_Level_S").size() == 2u && os::FindFiles(folder / "ase_Level_S", "*.ase").empty())
+        << "the meshes take their names with the map, at the end";
+    writer.Close();
     EXPECT_EQ(folder.Entries(), (Names{"Level._3d", "Level.exec", "ase_Level_S"}));
     EXPECT_EQ(FileContents(folder / "ase_Level_S/Rock.ase"), "*FIRST 1\r\n");
     EXPECT_EQ(FileContents(folder / "ase_Level_S/Cliff.ase"), "*SECOND 2\r\n");
@@ -151,7 +154,7 @@ TEST(T3dWriterAseOpen, WindowsStyleDirectoryAndFailures) {
     ASSERT_TRUE(writer.Open("C:\\maps\\Level.t3d"));
     ASSERT_TRUE(writer.OpenAse("Rock", "Level_S"));
     writer.AseLong("X", 1);
-    writer.CloseAse();
+    writer.Close();
     EXPECT_EQ(FileContents("C:/maps/ase_Level_S/Rock.ase"), "*X 1\r\n");
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(folder.Path()));
 

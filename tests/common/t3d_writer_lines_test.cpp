@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -210,17 +214,38 @@ TEST_F(T3dWriterLines, OpenMapSwitchesTheMapText) {
 }
 
 TEST_F(T3dWriterLines, WriteFailuresAreReported) {
-    if (::access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full to fill";
     writer.WriteString("Name", "fine", false);
     writer.Close();
     EXPECT_FALSE(writer.WriteFailed());
 
-    // The map file is the full device: creating it opens the link's target.
-    ASSERT_EQ(::symlink("/dev/full", (folder / "Level.t3d").c_str()), 0);
-    ASSERT_TRUE(writer.OpenMap());
-    writer.WriteString("Name", "lost", false);
-    writer.Close();
-    EXPECT_TRUE(writer.WriteFailed());
+    // Files can grow to 64 bytes only, as on a nearly full disk: the failed
+    // export replaces none of the previous files and leaves none of its own.
+    ASSERT_TRUE(os::ReplaceFile(folder / "Level.exec", "previous script"));
+    ASSERT_TRUE(os::ReplaceFile(folder / "Level.t3d", "previous map"));
+    struct FileSizeLimit {
+        rlimit previous{};
+        void (*previousHandler)(int) = ::signal(SIGXFSZ, SIG_IGN);
+        FileSizeLimit() {
+            ::getrlimit(RLIMIT_FSIZE, &previous);
+            rlimit limit = previous;
+            limit.rlim_cur = 64;
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        ~FileSizeLimit() {
+            ::setrlimit(RLIMIT_FSIZE, &previous);
+            ::signal(SIGXFSZ, previousHandler);
+        }
+    } limit;
+    T3dWriter full;
+    ASSERT_TRUE(full.Open(folder / "Level.t3d"));
+    full.WriteString("Name", std::string(100, 'x'), false);
+    full.WriteExecLine("fits");
+    EXPECT_FALSE(full.FinishMap(Point3(0, 0, 0), Point3(1, 1, 1), true));
+    EXPECT_TRUE(full.WriteFailed());
+    EXPECT_EQ(os::LastError(), std::strerror(EFBIG));
+    EXPECT_EQ(FileContents(folder / "Level.exec"), "previous script");
+    EXPECT_EQ(FileContents(folder / "Level.t3d"), "previous map");
+    EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"Level.exec", "Level.t3d"}));
 }
 
 }  // namespace

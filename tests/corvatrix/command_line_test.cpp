@@ -34,6 +34,7 @@ TEST(CommandLine, UsageErrorsExitTwoAndSayWhatIsWrong) {
         {"export a.json b.t3d --bogus", "unknown option \"--bogus\""},
         {"export a.json b.t3d --package Castle --use-mylevel", "contradict"},
         {"export a.json b.t3d --group", "--group needs a value"},
+        {"export a.json ''", "the output path is empty"},
         {"options --selected", "unknown option \"--selected\""},
         {"classes extra", "unexpected argument \"extra\""},
     };

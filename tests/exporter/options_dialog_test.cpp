@@ -1,4 +1,5 @@
 #include "common/ExportOptions.h"
+#include "common/OptionText.h"
 #include "exporter/OptionsDialog.h"
 #include "exporter/OptionsDialogResource.h"
 #include "host/os/Files.h"
@@ -302,4 +303,33 @@ TEST(OptionsDialogResource, TemplateHoldsEveryControlWithItsText) {
     EXPECT_EQ(picture->Id(), 5001);
     EXPECT_TRUE(picture->WellFormed());
     EXPECT_GT(picture->Width(), 0);
+}
+
+TEST_F(OptionsDialogTest, OkRefusesQuotesAndControlCharactersAndTheDialogStaysOpen) {
+    // The artist's user: acts on the dialog and reads the message boxes.
+    struct Artist : ui::CallbackDriver {
+        using CallbackDriver::CallbackDriver;
+        int AnswerMessageBox(HWND, std::string_view text, std::string_view, unsigned) override {
+            messages.emplace_back(text);
+            return ui::IDOK;
+        }
+        std::vector<std::string> messages;
+    };
+    ExportOptions options;
+    Artist artist([](HWND dialog, int) {
+        Click(dialog, kUseMyLevel);
+        Type(dialog, kPackage, "My\"Pkg");
+        Click(dialog, kOk);
+        Type(dialog, kPackage, "MyPkg");
+        Type(dialog, kGroup, "Walls\r\nMAP REBUILD");
+        Click(dialog, kOk);
+        Type(dialog, kGroup, "Walls");
+        Click(dialog, kOk);
+    });
+    ui::ScopedDialogDriver scope(artist);
+    EXPECT_EQ(RunOptionsDialog(options, ui::GetMainWindow()), 0);
+    EXPECT_EQ(artist.messages, std::vector<std::string>(2, kOptionTextRule));
+    EXPECT_EQ(options.Package, "MyPkg");
+    EXPECT_EQ(options.Group, "Walls");
+    EXPECT_NE(SettingsText().find("\"Group\"=\"Walls\""), std::string::npos);
 }

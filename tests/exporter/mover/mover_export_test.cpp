@@ -87,8 +87,8 @@ TEST_F(MoverExportTest, AnotherModifierWritesNoBlockButTheMeshIsExported) {
     TestBrushModifier brush(0, 0, 0);
     EXPECT_EQ(Write(Door({{0, 0.0f}, {4800, 10.0f}}), &brush), 0);
     EXPECT_EQ(ActorText(), "");
-    EXPECT_TRUE(os::FileExists(folder / "ase_Castle_S/Door.ase"));
     EXPECT_TRUE(Contains(ExecText(), "STATICMESH IMPORT FILE="));
+    EXPECT_TRUE(os::FileExists(folder / "ase_Castle_S/Door.ase"));
 }
 
 TEST_F(MoverExportTest, InstancesImportOneMeshAndBothMoversShowIt) {

@@ -43,13 +43,17 @@ protected:
         return StaticMeshExport(ExportContext{writer, *options, registry, GetCoreInterface()}, *node, nullptr);
     }
 
-    // The text of "<scratch>/ase_<package>/<mesh>.ase".
+    // The text of "<scratch>/ase_<package>/<mesh>.ase", once the writer has
+    // put its files in place.
     std::string AseText(const std::string& package, const std::string& mesh) {
+        writer.Close();
         return FileContents(folder / ("ase_" + package + "/" + mesh + ".ase"));
     }
 
-    // The names of the files in "<scratch>/ase_<package>", sorted.
+    // The names of the files in "<scratch>/ase_<package>", sorted, once the
+    // writer has put its files in place.
     std::vector<std::string> MeshFiles(const std::string& package) {
+        writer.Close();
         return os::FindFiles(folder / ("ase_" + package), "*");
     }
 

@@ -61,11 +61,21 @@ TEST(ActorLibrary, SkipsBadFilesWithAWarningAndKeepsTheOthers) {
     cut.U32(0x04499330);
     cut.I32(20);
     folder.WriteBytes("Cut.cxa", cut.Bytes() + "Short");
+    // Names the map would carry unquoted, as a class or a key, must not
+    // break its line.
+    folder.Write("Blank.cxa", "Two Words");
+    folder.Write("Quote.cxa", "Quo\"te");
+    folder.Write("Equals.cxa", "Key=Value");
+    folder.Write("LineBreak.cxa", "Line\nBreak");
+    folder.Write("T3dName.cxa", "Fine", {{"Flag", "BOOLEAN", "bFlag\r", "1", ""}});
     const ActorLibrary& library = folder.Library();
     ASSERT_EQ(library.Count(), 1);
     EXPECT_EQ(library.ClassName(0), "Good");
-    ASSERT_EQ(library.Warnings().size(), 4u);
-    EXPECT_NE(library.Warnings()[0].find("Cut.cxa"), std::string::npos) << library.Warnings()[0];
+    ASSERT_EQ(library.Warnings().size(), 9u);
+    EXPECT_NE(library.Warnings()[1].find("Cut.cxa"), std::string::npos) << library.Warnings()[1];
+    EXPECT_NE(library.Warnings()[7].find("T3dName.cxa: its class name or a property's T3D name cannot hold"),
+              std::string::npos)
+        << library.Warnings()[7];
 }
 
 TEST(ActorLibrary, ClassNameOf127CharactersIsKeptWhole) {
