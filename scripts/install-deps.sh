@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libgtest-dev nlohmann-json3-dev libfltk1.3-dev)
+packages=(cmake ninja-build g++ clang libgtest-dev nlohmann-json3-dev libfltk1.3-dev libtinygltf-dev libstb-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
