@@ -24,6 +24,9 @@ struct CommandLine {
     std::string pluginFolder;  // empty: the default folder
     bool selectedOnly = false;
     bool quiet = false;
+    // glTF scenes only.
+    std::optional<float> scale;
+    std::optional<std::string> animation;
     OptionEdits edits;
 };
 

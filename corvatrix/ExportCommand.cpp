@@ -5,13 +5,14 @@
 #include "corvatrix/Commands.h"
 #include "corvatrix/DesktopClipboard.h"
 #include "corvatrix/PluginSession.h"
+#include "corvatrix/SceneSource.h"
 #include "corvatrix/TerminalProgress.h"
 #include "host/os/Files.h"
 #include "host/os/Settings.h"
 #include "host/scene/Interface.h"
 #include "host/scene/Scene.h"
 #include "host/scene/SceneExport.h"
-#include "host/scenefile/SceneFileReader.h"
+#include "host/gltf/GltfSceneReader.h"
 
 #include <csignal>
 #include <cstdio>
@@ -99,7 +100,8 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     PluginSession plugins(line, programPath);
 
     std::string error;
-    std::unique_ptr<Scene> scene = ReadSceneFile(line.scene, error);
+    SceneSource source = ReadSceneSource(line, AbsolutePath(line.output), error);
+    std::unique_ptr<Scene>& scene = source.scene;
     if (!scene) {
         std::fprintf(stderr, "corvatrix: %s\n", error.c_str());
         return kExitUsage;
@@ -109,6 +111,12 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     if (!exporter) {
         std::fprintf(stderr, "corvatrix: no export plug-in for T3D files is loaded (plug-in folder: %s)\n",
                      plugins.Folder().c_str());
+        return kExitFailed;
+    }
+    // Only now, with a good scene and an exporter, is anything written.
+    if (!gltf::WriteEmbeddedImages(source.images, error)) {
+        exporter->DeleteThis();
+        std::fprintf(stderr, "corvatrix: cannot write an image of %s: %s\n", line.scene.c_str(), error.c_str());
         return kExitFailed;
     }
     CommandLineDriver driver(line.edits);
