@@ -16,11 +16,14 @@ QuatD ToDouble(const Quat& q) { return {q.x, q.y, q.z, q.w}; }
 double Dot(const QuatD& a, const QuatD& b) { return a.x * b.x + a.y * b.y + a.z * b.z + a.w * b.w; }
 
 // The angle of the turn from a to b, in radians; q and -q are one rotation.
+// Taken from the vector part of the turn between them, which float inputs
+// give precisely, where the arc cosine of their dot product would not.
 double TurnAngle(const QuatD& a, const QuatD& b) {
-    const double cosine = std::fabs(Dot(a, b));
-    // |a - b| is better conditioned than acos near equal rotations.
-    const double sine = std::sqrt(std::max(0.0, 1.0 - std::min(1.0, cosine * cosine)));
-    return 2.0 * std::atan2(sine, cosine);
+    const double w = a.w * b.w + a.x * b.x + a.y * b.y + a.z * b.z;
+    const double x = a.w * b.x - a.x * b.w - a.y * b.z + a.z * b.y;
+    const double y = a.w * b.y + a.x * b.z - a.y * b.w - a.z * b.x;
+    const double z = a.w * b.z - a.x * b.y + a.y * b.x - a.z * b.w;
+    return 2.0 * std::atan2(std::sqrt(x * x + y * y + z * z), std::fabs(w));
 }
 
 QuatD Slerp(const QuatD& a, QuatD b, double t) {

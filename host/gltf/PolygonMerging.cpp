@@ -79,6 +79,7 @@ public:
     void HideInnerEdges() {
         std::vector<std::size_t> polygonOf(static_cast<std::size_t>(mesh_.getNumFaces()));
         for (std::size_t p = 0; p < polygons_.size(); ++p) {
+            if (polygons_[p].merged) continue;
             for (int t : polygons_[p].triangles) polygonOf[static_cast<std::size_t>(t)] = p;
         }
         for (int f = 0; f < mesh_.getNumFaces(); ++f) {
