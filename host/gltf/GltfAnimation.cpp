@@ -161,6 +161,7 @@ void ApplyTracks(const NodeTracks& tracks, const ConvertedNode& converted, GltfC
         if (!tracks.translation.Empty()) {
             const Element t = Sample(tracks.translation, tick, false);
             key.position = HostPoint(t[0], t[1], t[2], context.options.scale);
+            RequireFinite(key.position, "a translation key");
         }
         if (!tracks.rotation.Empty()) {
             const Element r = Sample(tracks.rotation, tick, true);
@@ -176,13 +177,14 @@ void ApplyTracks(const NodeTracks& tracks, const ConvertedNode& converted, GltfC
     Point3 previous;
     for (std::size_t k = 0; k < kept.size(); ++k) {
         const TimeValue tick = times[kept[k]];
-        const MotionKey& key = keys[kept[k]];
+        MotionKey key = keys[kept[k]];
+        if (converted.underLight) TurnBackFromLight(key.position, key.rotation);
         for (int axis = 0; axis < 3; ++axis) {
             positions->Axis(axis).SetTrackType(bezier ? FloatTrackType::Bezier : FloatTrackType::Linear);
             positions->Axis(axis).AddKey(tick, key.position[axis]);
         }
         if (!tracks.rotation.Empty()) {
-            const Quat rotation = converted.holdsLight ? LightAxisTurn() * key.rotation : key.rotation;
+            const Quat rotation = converted.holdsLight ? LightRotation(key.rotation) : key.rotation;
             previous = ContinuousDegrees(rotation, k > 0 ? &previous : nullptr);
             target.AddRotationKey(tick, previous);
         }
@@ -234,7 +236,13 @@ void ApplyAnimations(const std::vector<ConvertedNode>& nodes, GltfContext& conte
             }
         }
     }
-    for (const auto& [index, nodeTracks] : tracks) ApplyTracks(nodeTracks, *byIndex[index], context);
+    for (const auto& [index, nodeTracks] : tracks) {
+        try {
+            ApplyTracks(nodeTracks, *byIndex[index], context);
+        } catch (const GltfError& fault) {
+            throw GltfError(NodeLabel(*byIndex[index]) + ": " + fault.what());
+        }
+    }
 }
 
 }  // namespace gltf

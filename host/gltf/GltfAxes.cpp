@@ -6,6 +6,7 @@
 #include <tiny_gltf.h>
 
 #include <cmath>
+#include <string>
 
 namespace gltf {
 namespace {
@@ -39,6 +40,17 @@ NodeTransform DecomposeMatrix(const std::vector<double>& m, float lengthScale) {
     return transform;
 }
 
+NodeTransform TransformOfTrs(const tinygltf::Node& node, float scale) {
+    NodeTransform transform;
+    const std::vector<double>& t = node.translation;
+    const std::vector<double>& r = node.rotation;
+    const std::vector<double>& s = node.scale;
+    if (t.size() == 3) transform.position = HostPoint(t[0], t[1], t[2], scale);
+    if (r.size() == 4) transform.rotation = HostRotation(r[0], r[1], r[2], r[3]);
+    if (s.size() == 3) transform.scale = HostScale(s[0], s[1], s[2]);
+    return transform;
+}
+
 }  // namespace
 
 Point3 HostPoint(double x, double y, double z, float scale) { return HostDirection(x, y, z) * scale; }
@@ -54,15 +66,26 @@ Point3 HostScale(double x, double y, double z) { return {F(x), F(z), F(y)}; }
 
 Quat LightAxisTurn() { return {F(kHalfSqrt2), 0.0f, 0.0f, F(kHalfSqrt2)}; }
 
+Quat LightRotation(const Quat& rotation) { return LightAxisTurn() * rotation; }
+
+void TurnBackFromLight(Point3& position, Quat& rotation) {
+    const Quat back = LightAxisTurn().Inverse();
+    position = position * RotateQuatMatrix(back);
+    rotation = rotation * back;
+}
+
+void RequireFinite(const Point3& point, const char* what) {
+    if (!std::isfinite(point.x) || !std::isfinite(point.y) || !std::isfinite(point.z)) {
+        throw GltfError(std::string(what) + " holds a number out of range");
+    }
+}
+
 NodeTransform HostTransform(const tinygltf::Node& node, float scale) {
-    if (node.matrix.size() == 16) return DecomposeMatrix(node.matrix, scale);
-    NodeTransform transform;
-    const std::vector<double>& t = node.translation;
-    const std::vector<double>& r = node.rotation;
-    const std::vector<double>& s = node.scale;
-    if (t.size() == 3) transform.position = HostPoint(t[0], t[1], t[2], scale);
-    if (r.size() == 4) transform.rotation = HostRotation(r[0], r[1], r[2], r[3]);
-    if (s.size() == 3) transform.scale = HostScale(s[0], s[1], s[2]);
+    const NodeTransform transform =
+        node.matrix.size() == 16 ? DecomposeMatrix(node.matrix, scale) : TransformOfTrs(node, scale);
+    RequireFinite(transform.position, "its translation");
+    RequireFinite(transform.scale, "its scale");
+    RequireFinite(Point3(transform.rotation.x, transform.rotation.y, transform.rotation.z), "its rotation");
     return transform;
 }
 

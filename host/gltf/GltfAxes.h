@@ -28,11 +28,21 @@ Point3 HostScale(double x, double y, double z);
 // glTF axes, which is host +Y: this turn, applied first, makes one the other.
 Quat LightAxisTurn();
 
+// A light node's rotation: LightAxisTurn() first.
+Quat LightRotation(const Quat& rotation);
+// The children of a light node turn back from its LightAxisTurn(), so that
+// they sit where the file puts them.
+void TurnBackFromLight(Point3& position, Quat& rotation);
+
 struct NodeTransform {
     Point3 position;
     Quat rotation;
     Point3 scale{1.0f, 1.0f, 1.0f};
 };
+
+// Throws GltfError naming what when the point does not fit the host's
+// numbers (a value past the float range, or one the scale takes past it).
+void RequireFinite(const Point3& point, const char* what);
 
 // The node's transform relative to its parent, from its TRS or its matrix
 // (a mirroring matrix becomes a negative scale). Throws GltfError for a

@@ -8,6 +8,7 @@
 
 #include <tiny_gltf.h>
 
+#include <cmath>
 #include <string>
 
 namespace gltf {
@@ -38,7 +39,9 @@ Object* ReadLight(const tinygltf::Light& source, GltfContext& context) {
     if (source.range > 0.0) {
         light->SetUseAtten(true);
         light->SetAtten(ATTEN_FAR_START, 0.0f);
-        light->SetAtten(ATTEN_FAR_END, static_cast<float>(source.range) * context.options.scale);
+        const float range = static_cast<float>(source.range) * context.options.scale;
+        if (!std::isfinite(range)) throw GltfError("its range is out of range");
+        light->SetAtten(ATTEN_FAR_END, range);
     }
     return light;
 }

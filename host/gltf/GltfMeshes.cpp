@@ -91,10 +91,13 @@ void AddPrimitive(const tinygltf::Primitive& primitive, MtlID material, Triangle
             SoupCorner& corner = added.corners[c];
             const Element& p = positions[v];
             corner.position = HostPoint(p[0], p[1], p[2], scale);
+            RequireFinite(corner.position, "POSITION");
             if (normals) corner.normal = HostDirection((*normals)[v][0], (*normals)[v][1], (*normals)[v][2]);
             for (std::size_t set = 0; set < 2; ++set) {
-                if (uv[set]) corner.uv[set] = UVVert(static_cast<float>((*uv[set])[v][0]),
-                                                     static_cast<float>(1.0 - (*uv[set])[v][1]), 0.0f);
+                if (!uv[set]) continue;
+                corner.uv[set] = UVVert(static_cast<float>((*uv[set])[v][0]),
+                                        static_cast<float>(1.0 - (*uv[set])[v][1]), 0.0f);
+                RequireFinite(corner.uv[set], set == 0 ? "TEXCOORD_0" : "TEXCOORD_1");
             }
             if (colors) {
                 const Element& rgb = (*colors)[v];

@@ -11,7 +11,6 @@
 
 #include <tiny_gltf.h>
 
-#include <utility>
 
 namespace gltf {
 namespace {
@@ -23,21 +22,21 @@ public:
     // Depth first with a stack of its own, since a file may chain its nodes
     // deeper than the call stack goes.
     void Walk(int root, SceneNode& parent) {
-        std::vector<std::pair<int, SceneNode*>> pending{{root, &parent}};
+        std::vector<Pending> pending{{root, &parent, false}};
         while (!pending.empty()) {
-            const auto [index, under] = pending.back();
+            const Pending next = pending.back();
             pending.pop_back();
-            const tinygltf::Node& node = Visit(index);
-            ConvertedNode converted{index, node.name, nullptr, false};
+            const tinygltf::Node& node = Visit(next.index);
+            ConvertedNode converted{next.index, node.name, nullptr, false, next.underLight};
             try {
-                converted.node = under->AddChild(HostName(node, index));
+                converted.node = next.parent->AddChild(HostName(node, next.index));
                 Fill(node, converted);
             } catch (const GltfError& fault) {
                 throw GltfError(NodeLabel(converted) + ": " + fault.what());
             }
             converted_.push_back(converted);
             for (auto child = node.children.rbegin(); child != node.children.rend(); ++child) {
-                pending.emplace_back(*child, converted.node);
+                pending.push_back(Pending{*child, converted.node, converted.holdsLight});
             }
         }
     }
@@ -45,6 +44,12 @@ public:
     std::vector<ConvertedNode> Result() { return std::move(converted_); }
 
 private:
+    struct Pending {
+        int index;
+        SceneNode* parent;
+        bool underLight;
+    };
+
     const tinygltf::Node& Visit(int index) {
         const std::vector<tinygltf::Node>& nodes = context_.model.nodes;
         if (index < 0 || static_cast<std::size_t>(index) >= nodes.size()) {
@@ -52,7 +57,7 @@ private:
         }
         const tinygltf::Node& node = nodes[static_cast<std::size_t>(index)];
         if (visited_[static_cast<std::size_t>(index)]) {
-            throw GltfError(NodeLabel(ConvertedNode{index, node.name, nullptr, false}) +
+            throw GltfError(NodeLabel(ConvertedNode{index, node.name, nullptr, false, false}) +
                             ": it is the child of two parents, or its own ancestor");
         }
         visited_[static_cast<std::size_t>(index)] = true;
@@ -67,7 +72,8 @@ private:
 
     void Fill(const tinygltf::Node& node, ConvertedNode& converted) {
         SceneNode& host = *converted.node;
-        const NodeTransform transform = HostTransform(node, context_.options.scale);
+        NodeTransform transform = HostTransform(node, context_.options.scale);
+        if (converted.underLight) TurnBackFromLight(transform.position, transform.rotation);
         host.SetPosition(transform.position);
         host.SetRotation(transform.rotation);
         host.SetScale(transform.scale);
@@ -81,7 +87,7 @@ private:
             if (light >= 0) context_.Warn("lights on nodes that also hold a mesh are skipped");
         } else if (light >= 0) {
             host.SetObject(LightOf(light, context_));
-            host.SetRotation(LightAxisTurn() * transform.rotation);
+            host.SetRotation(LightRotation(transform.rotation));
             converted.holdsLight = true;
         }
     }

@@ -21,6 +21,7 @@ struct ConvertedNode {
     std::string name;    // as the file names it (UTF-8); may be empty
     SceneNode* node;
     bool holdsLight;     // its rotation is preceded by LightAxisTurn()
+    bool underLight;     // its parent holds a light: see TurnBackFromLight()
 };
 
 // In walk order: every node before its children.

@@ -33,6 +33,19 @@ TEST(ExportGltf, BlenderLevelExportsWithItsPackedTexture) {
               std::string::npos);
 }
 
+TEST(ExportGltf, ExampleLevelExportsCleanly) {
+    ScratchFolder folder;
+    const std::string examples = std::string(CORVATRIX_SOURCE_DIR) + "/examples/";
+    ProgramRun run = RunProgram("export '" + examples + "castle.gltf' Castle.t3d --settings s.ini", folder.Path());
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string script = FileContents(folder / "Castle.exec");
+    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + examples + "textures/grass.png\""), std::string::npos) << script;
+    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + folder.Path() + "/textures/crate.png\""), std::string::npos);
+    // The two pillars share one mesh: one import.
+    EXPECT_EQ(script.find("Pillar02.ase"), std::string::npos);
+}
+
 TEST(ExportGltf, RefusedFilesAndOptionsWriteNothing) {
     ScratchFolder folder;
     std::ofstream(folder / "broken.gltf") << "{\"asset\": {\"version\": \"2.0\"}, \"meshes\": [{]}";

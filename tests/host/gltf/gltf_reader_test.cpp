@@ -24,9 +24,12 @@ TEST_F(GltfReader, AxesUnitsAndLightDirections) {
     file.Json()["extensions"]["KHR_lights_punctual"]["lights"] = {
         {{"type", "spot"}, {"range", 10}, {"spot", {{"innerConeAngle", 0.25}, {"outerConeAngle", 0.5}}}},
         {{"type", "point"}, {"color", {1, 0.5, 0.25}}, {"intensity", 500}}};
-    file.Node({{"name", "Spot"}, {"rotation", {0, -kHalf, 0, kHalf}},
+    file.Node({{"name", "Spot"}, {"rotation", {0, -kHalf, 0, kHalf}}, {"children", {3}},
                {"extensions", {{"KHR_lights_punctual", {{"light", 0}}}}}});
-    file.Node({{"name", "Lamp"}, {"extensions", {{"KHR_lights_punctual", {{"light", 1}}}}}});
+    // A child one unit down the spot's cone axis, turned as the spot is.
+    file.Json()["nodes"].push_back({{"name", "Lens"}, {"translation", {0, 0, -1}}});
+    file.Json()["nodes"].push_back({{"name", "Lamp"}, {"extensions", {{"KHR_lights_punctual", {{"light", 1}}}}}});
+    file.Json()["scenes"][0]["nodes"].push_back(4);
     gltf::GltfReadOptions options;
     options.scale = 100.0f;
     const gltf::GltfScene scene = Read(Write("axes.gltf", file.Text()), options);
@@ -42,6 +45,9 @@ TEST_F(GltfReader, AxesUnitsAndLightDirections) {
     EXPECT_EQ(light->GetType(), LightType::TargetSpot);
     // Host lights shine down their local -Z.
     EXPECT_TRUE(PointNear(-VectorTransform(spot->GetNodeTM(0), Point3(0, 0, 1)), Point3(1, 0, 0)));
+    const Matrix3 lens = Node(scene, "Lens")->GetNodeTM(0);
+    EXPECT_TRUE(PointNear(lens.GetTrans(), Point3(100, 0, 0), 1e-3f));
+    EXPECT_TRUE(PointNear(VectorTransform(lens, Point3(0, 1, 0)), Point3(1, 0, 0)));  // its glTF -Z
     EXPECT_NEAR(light->GetHotspot(), 2 * 0.25 * 180 / M_PI, 1e-3);
     EXPECT_NEAR(light->GetFallsize(), 2 * 0.5 * 180 / M_PI, 1e-3);
     EXPECT_TRUE(light->GetUseAtten());
