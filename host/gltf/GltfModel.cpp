@@ -6,6 +6,7 @@
 #include <tiny_gltf.h>
 
 #include <climits>
+#include <exception>
 
 namespace gltf {
 namespace {
@@ -43,10 +44,18 @@ bool LoadGltfModel(const std::string& path, tinygltf::Model& model, std::string&
                    std::vector<std::string>& warnings) {
     tinygltf::TinyGLTF loader;
     loader.SetImageLoader(KeepImageBytes, nullptr);
+    loader.SetStoreOriginalJSONForExtrasAndExtensions(true);
     std::string libraryError;
     std::string libraryWarning;
-    const bool loaded = HasGlbMagic(path) ? loader.LoadBinaryFromFile(&model, &libraryError, &libraryWarning, path)
-                                          : loader.LoadASCIIFromFile(&model, &libraryError, &libraryWarning, path);
+    bool loaded = false;
+    try {
+        loaded = HasGlbMagic(path) ? loader.LoadBinaryFromFile(&model, &libraryError, &libraryWarning, path)
+                                   : loader.LoadASCIIFromFile(&model, &libraryError, &libraryWarning, path);
+    } catch (const std::exception& fault) {
+        // The library trips over some malformed files instead of reporting them.
+        error = std::string("not a glTF file the reader understands (") + fault.what() + ")";
+        return false;
+    }
     SplitLines(libraryWarning, warnings);
     if (loaded) return true;
     std::vector<std::string> lines;

@@ -27,7 +27,7 @@ public:
             const Pending next = pending.back();
             pending.pop_back();
             const tinygltf::Node& node = Visit(next.index);
-            ConvertedNode converted{next.index, node.name, nullptr, false, next.underLight};
+            ConvertedNode converted{next.index, node.name, nullptr, false, next.underLight, node.extras_json_string};
             try {
                 converted.node = next.parent->AddChild(HostName(node, next.index));
                 Fill(node, converted);
@@ -57,7 +57,7 @@ private:
         }
         const tinygltf::Node& node = nodes[static_cast<std::size_t>(index)];
         if (visited_[static_cast<std::size_t>(index)]) {
-            throw GltfError(NodeLabel(ConvertedNode{index, node.name, nullptr, false, false}) +
+            throw GltfError(NodeLabel(ConvertedNode{index, node.name, nullptr, false, false, {}}) +
                             ": it is the child of two parents, or its own ancestor");
         }
         visited_[static_cast<std::size_t>(index)] = true;

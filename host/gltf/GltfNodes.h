@@ -22,6 +22,9 @@ struct ConvertedNode {
     SceneNode* node;
     bool holdsLight;     // its rotation is preceded by LightAxisTurn()
     bool underLight;     // its parent holds a light: see TurnBackFromLight()
+    // The node's "extras" as the file writes them (JSON text; empty without),
+    // for the step that applies a modeller's custom properties to the node.
+    std::string extras;
 };
 
 // In walk order: every node before its children.

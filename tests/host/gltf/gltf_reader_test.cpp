@@ -73,7 +73,9 @@ TEST_F(GltfReader, BlenderLevelComesBackInBlenderCoordinates) {
     SceneNode* spot = Node(scene, "Spot");
     EXPECT_TRUE(PointNear(-VectorTransform(spot->GetNodeTM(0), Point3(0, 0, 1)), Point3(0, 0, -1)));
     EXPECT_EQ(static_cast<StandardLight*>(spot->GetObjectRef())->GetType(), LightType::TargetSpot);
+    // An empty tagged only by custom properties: no object yet, its extras kept for the tags.
     EXPECT_EQ(Node(scene, "Start")->GetObjectRef(), nullptr);
+    EXPECT_NE(scene.nodes[4].extras.find("\"corvatrix\""), std::string::npos) << scene.nodes[4].extras;
 }
 
 TEST_F(GltfReader, NodesNamesInstancesAndSkippedParts) {
