@@ -28,6 +28,10 @@ std::string AbsoluteFolderOf(const std::string& path) {
 
 bool ReadGltfScene(const std::string& path, const GltfReadOptions& options, GltfScene& result, std::string& error) {
     result = GltfScene{};
+    if (!os::File::OpenRead(path).IsOpen()) {
+        error = path + ": cannot read the file: " + os::LastError();
+        return false;
+    }
     tinygltf::Model model;
     std::string refusal;
     if (!LoadGltfModel(path, model, refusal, result.warnings)) {

@@ -155,7 +155,8 @@ TEST_F(GltfReader, MaterialsAndImages) {
 
 TEST_F(GltfReader, ErrorsNameTheFileAndTheNode) {
     EXPECT_NE(Fault(Write("broken.gltf", "{\"asset\": {\"version\": \"2.0\"}, \"nodes\": [")).size(), 0u);
-    EXPECT_NE(Fault(Write("missing.gltf", "")).size(), 0u);
+    EXPECT_NE(Fault(Write("empty.gltf", "")).size(), 0u);
+    EXPECT_EQ(Fault(folder_ / "missing.glb"), "cannot read the file: No such file or directory");
 
     GltfTestFile file;
     const int positions = file.Floats({0, 0, 0, 1, 0, 0, 0, 1, 0}, "VEC3");
