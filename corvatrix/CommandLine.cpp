@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <utility>
+#include <cstdlib>
 
 namespace {
 
@@ -15,9 +16,11 @@ const char kUsage[] =
     "  corvatrix classes [--plugins DIR]\n"
     "  corvatrix --help | --version\n"
     "\n"
-    "export   reads the JSON scene file SCENE and exports it as a T3D map. The map\n"
-    "         is OUTPUT with its extension replaced by .t3d; the EXEC script\n"
-    "         (.exec) and one ASE file per static mesh (ase_PACKAGE/) go beside it.\n"
+    "export   reads the scene SCENE and exports it as a T3D map. SCENE is a JSON\n"
+    "         scene file (.json) or a glTF 2.0 file (.gltf or .glb, also told by\n"
+    "         its content). The map is OUTPUT with its extension replaced by .t3d;\n"
+    "         the EXEC script (.exec), one ASE file per static mesh (ase_PACKAGE/)\n"
+    "         and the images a glTF file carries inside it (textures/) go beside it.\n"
     "         Prints a summary of what went into the level, then the EXEC command\n"
     "         to paste into UnrealEd's console, which it also puts on the desktop\n"
     "         clipboard when one is reachable. Images UnrealEd cannot import\n"
@@ -58,6 +61,12 @@ const char kUsage[] =
     "                          whatever way its faces point (for glTF scenes)\n"
     "  --quiet                 print no summary and no command on success\n"
     "                          (warnings still go to standard error)\n"
+    "\n"
+    "Options of export for glTF scenes (not stored):\n"
+    "  --scale N               multiply lengths by N (default 1: one glTF unit is\n"
+    "                          one editor unit, as modellers for the editor work)\n"
+    "  --animation NAME        take the keys of this animation only (default: the\n"
+    "                          channels of every animation)\n"
     "\n"
     "Common options:\n"
     "  --settings FILE  where the export options are stored (default\n"
@@ -107,6 +116,14 @@ bool SetSwitch(const std::string& flag, OptionEdits& edits) {
         }
     }
     return false;
+}
+
+// A positive, finite number written in full.
+std::optional<float> Scale(const std::string& text) {
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (text.empty() || *end != '\0' || !(value > 0.0) || value > 1e6) return std::nullopt;
+    return static_cast<float>(value);
 }
 
 }  // namespace
@@ -194,6 +211,16 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& line, s
                 error = "--grid takes one of 1, 2, 4, 8, 16, 32, 64, 128, 256, 512, 1024, not \"" + text + "\"";
                 return false;
             }
+        } else if (exporting && arg == "--scale") {
+            if (!value(text)) return false;
+            line.scale = Scale(text);
+            if (!line.scale) {
+                error = "--scale takes a number above 0 (and up to 1000000), not \"" + text + "\"";
+                return false;
+            }
+        } else if (exporting && arg == "--animation") {
+            if (!value(text)) return false;
+            line.animation = text;
         } else if (exporting && arg.compare(0, 2, "--") == 0 && SetSwitch(arg, line.edits)) {
             continue;
         } else if (arg.size() > 1 && arg[0] == '-') {

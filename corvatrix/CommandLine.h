@@ -29,6 +29,9 @@ struct CommandLine {
     bool orientBrushes = false;
     std::optional<os::EditorPathStyle> editorPaths;  // stored when given
     std::vector<os::DriveMapping> drives;
+    // glTF scenes only.
+    std::optional<float> scale;
+    std::optional<std::string> animation;
     OptionEdits edits;
 };
 

@@ -5,8 +5,8 @@
 #include "corvatrix/Commands.h"
 #include "corvatrix/DesktopClipboard.h"
 #include "corvatrix/PluginSession.h"
+#include "corvatrix/SceneSource.h"
 #include "corvatrix/TerminalProgress.h"
-#include "common/PluginSceneTypes.h"
 #include "corvatrix/WarningPrinter.h"
 #include "host/os/EditorPaths.h"
 #include "host/os/Files.h"
@@ -14,7 +14,6 @@
 #include "host/scene/Interface.h"
 #include "host/scene/Scene.h"
 #include "host/scene/SceneExport.h"
-#include "host/scenefile/SceneFileReader.h"
 
 #include <csignal>
 #include <cstdio>
@@ -131,9 +130,14 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     PluginSession plugins(line, programPath);
 
     std::string error;
-#include "common/PluginSceneTypes.h"
-#include "corvatrix/WarningPrinter.h"
-#include "host/os/EditorPaths.h"
+    // The EXEC command names the output folder inside quotes.
+    if (!os::EditorPathMap{}.EditorPath(AbsolutePath(line.output))) {
+        std::fprintf(stderr, "corvatrix: the output path holds a quote or a control character, which UnrealEd's "
+                             "console cannot be given\n");
+        return kExitUsage;
+    }
+    SceneSource source = ReadSceneSource(line, AbsolutePath(line.output), error);
+    std::unique_ptr<Scene>& scene = source.scene;
     if (!scene) {
         std::fprintf(stderr, "corvatrix: %s\n", error.c_str());
         return kExitUsage;
@@ -143,6 +147,12 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     if (!exporter) {
         std::fprintf(stderr, "corvatrix: no export plug-in for T3D files is loaded (plug-in folder: %s)\n",
                      plugins.Folder().c_str());
+        return kExitFailed;
+    }
+    // Only now, with a good scene and an exporter, is anything written.
+    if (!gltf::WriteEmbeddedImages(source.images, error)) {
+        exporter->DeleteThis();
+        std::fprintf(stderr, "corvatrix: cannot write an image of %s: %s\n", line.scene.c_str(), error.c_str());
         return kExitFailed;
     }
     CommandLineDriver driver(line.edits);

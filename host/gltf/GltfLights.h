@@ -1,0 +1,24 @@
+#pragma once
+// KHR_lights_punctual lights as host lights: point -> omni, spot -> target
+// spot (hotspot = 2 x inner cone angle, falloff = 2 x outer, in degrees),
+// directional -> directional; the colour carries over, a range switches on
+// far attenuation ending there. glTF intensities (candela, lux) have no
+// counterpart in the editor's brightness, so the multiplier stays 1.
+
+class Object;
+
+namespace tinygltf {
+class Node;
+}
+
+namespace gltf {
+
+struct GltfContext;
+
+// The index of the light the node holds, or -1.
+int NodeLight(const tinygltf::Node& node);
+
+// Made once per light, for every node that holds it.
+Object* LightOf(int light, GltfContext& context);
+
+}  // namespace gltf
