@@ -10,6 +10,7 @@
 #include "corvatrix/WarningPrinter.h"
 #include "host/os/EditorPaths.h"
 #include "host/os/Files.h"
+#include "host/gltf/GltfSceneReader.h"
 #include "host/os/Settings.h"
 #include "host/scene/Interface.h"
 #include "host/scene/Scene.h"

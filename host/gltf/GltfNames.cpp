@@ -1,7 +1,7 @@
 #include "host/gltf/GltfNames.h"
 
 #include "host/gltf/GltfContext.h"
-#include "host/scenefile/Windows1252.h"
+#include "host/scenekeys/Windows1252.h"
 
 namespace gltf {
 namespace {

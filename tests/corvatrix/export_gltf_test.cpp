@@ -1,5 +1,6 @@
 // corvatrix export of glTF scenes end to end: the real program and modules.
 
+#include "tests/common/WinePath.h"
 #include "tests/corvatrix/RunProgram.h"
 
 #include <gtest/gtest.h>
@@ -15,11 +16,13 @@ TEST(ExportGltf, BlenderLevelExportsWithItsPackedTexture) {
     ScratchFolder folder;
     ProgramRun run = RunProgram("export '" + BlenderLevel() + "' out/Level.t3d --settings s.ini", folder.Path());
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    // The PNG packed into the file is written beside the map, and imported from there.
-    const std::string image = folder / "out/textures/crate.png";
-    EXPECT_EQ(FileContents(image).substr(0, 4), "\x89PNG");
+    // The PNG packed into the file is written beside the map, and imported
+    // from there as the TGA the level editor can read.
+    EXPECT_EQ(FileContents(folder / "out/textures/crate.png").substr(0, 4), "\x89PNG");
     const std::string script = FileContents(folder / "out/Level.exec");
-    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + image + "\" NAME=\"crate\""), std::string::npos) << script;
+    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + WinePath(folder / "out/textures/crate.tga") + "\" NAME=\"crate\""),
+              std::string::npos)
+        << script;
     const std::string map = FileContents(folder / "out/Level.t3d");
     for (const char* actor : {"Name=Room", "Name=Crate", "Name=Door", "Class=Light Name=Lamp", "Class=Light Name=Spot"}) {
         EXPECT_NE(map.find(actor), std::string::npos) << actor;
@@ -40,8 +43,10 @@ TEST(ExportGltf, ExampleLevelExportsCleanly) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::string script = FileContents(folder / "Castle.exec");
-    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + examples + "textures/grass.png\""), std::string::npos) << script;
-    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + folder.Path() + "/textures/crate.png\""), std::string::npos);
+    // The scene's own PNG and the one packed into it, both converted beside the map.
+    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + WinePath(folder / "textures/grass.tga") + "\""), std::string::npos)
+        << script;
+    EXPECT_NE(script.find("TEXTURE IMPORT FILE=\"" + WinePath(folder / "textures/crate.tga") + "\""), std::string::npos);
     // The two pillars share one mesh: one import.
     EXPECT_EQ(script.find("Pillar02.ase"), std::string::npos);
 }

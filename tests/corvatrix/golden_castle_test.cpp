@@ -1,9 +1,11 @@
 // The shipped example exported by the real program and modules, compared
 // byte for byte with reviewed output: the map, the EXEC script and every
-// ASE file. The paths of this machine are written as $OUT and $SOURCE.
+// ASE file. The paths of this machine, in either style, are written as $OUT
+// and $SOURCE.
 // CORVATRIX_UPDATE_GOLDEN=1 rewrites the golden files instead; review the
 // difference before committing it.
 
+#include "tests/common/WinePath.h"
 #include "tests/corvatrix/RunProgram.h"
 
 #include <gtest/gtest.h>
@@ -46,8 +48,11 @@ TEST(GoldenCastle, TheExampleExportsExactlyAsReviewed) {
     const bool update = std::getenv("CORVATRIX_UPDATE_GOLDEN") != nullptr;
     const std::vector<std::string> written = FilesBelow(out);
     for (const std::string& file : written) {
-        const std::string text =
-            ReplaceAll(ReplaceAll(FileContents(out + "/" + file), out, "$OUT"), CORVATRIX_SOURCE_DIR, "$SOURCE");
+        // Either way a path is written: as a Linux path, or on Wine's drive.
+        std::string text = FileContents(out + "/" + file);
+        for (const auto& [path, name] : {std::pair{out, "$OUT"}, std::pair{std::string(CORVATRIX_SOURCE_DIR), "$SOURCE"}}) {
+            text = ReplaceAll(ReplaceAll(text, WinePath(path), name), path, name);
+        }
         const std::string golden = kGoldenFolder + "/" + file;
         if (update) {
             std::filesystem::create_directories(std::filesystem::path(golden).parent_path());
