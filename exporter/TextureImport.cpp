@@ -52,6 +52,10 @@ std::string ImportedFile(const std::string& path, const std::string& name, T3dWr
         host.Warn("missing bitmap file", "bitmap " + file + " (texture " + name + ") does not exist");
         return path;
     }
+    if (!os::IsRegularFile(file)) {
+        host.Warn("bitmap that is not a file", "bitmap " + file + " (texture " + name + ") is not a regular file");
+        return path;
+    }
     if (EditorImports(path)) {
         int width = 0;
         int height = 0;

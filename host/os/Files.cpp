@@ -225,6 +225,11 @@ bool FileText::Load(std::string_view path) {
     return true;
 }
 
+bool IsRegularFile(std::string_view path) {
+    struct stat info {};
+    return ::stat(NativePath(path).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
 bool IsDevice(std::string_view path) {
     struct stat info {};
     if (::stat(NativePath(path).c_str(), &info) != 0) return false;

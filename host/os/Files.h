@@ -55,6 +55,9 @@ private:
 
 bool DeleteFile(std::string_view path);
 bool FileExists(std::string_view path);
+// Whether path names a regular file (not a folder, pipe or device, which may
+// block or never end when read).
+bool IsRegularFile(std::string_view path);
 // Creates one folder; true when it was created or already exists.
 bool CreateDirectory(std::string_view path);
 // Creates the folders leading to a file (not the file); true when they exist.

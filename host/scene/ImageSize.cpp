@@ -27,6 +27,8 @@ struct Header {
 };
 
 bool ReadHeader(std::string_view path, Header& header) {
+    // A pipe or device named as an image would block or never end.
+    if (!os::IsRegularFile(path)) return false;
     os::File file = os::File::OpenRead(path);
     if (!file.IsOpen()) return false;
     while (header.size < kHeaderBytes) {

@@ -3,11 +3,13 @@
 #include "host/scene/Modifier.h"
 #include "host/scene/Object.h"
 #include "host/scene/SceneNode.h"
+#include "host/scene/TriObject.h"
 #include "host/scenefile/AnimationReader.h"
 #include "host/scenefile/ModifierReader.h"
 #include "host/scenefile/ObjectReader.h"
 #include "host/scenefile/TransformReader.h"
 
+#include <cmath>
 #include <optional>
 #include <string>
 #include <utility>
@@ -33,6 +35,25 @@ void RequireAccepted(const JsonCursor& entry, Modifier& modifier, Object* object
     if (!object || modifier.InputType() == Class_ID() || object->CanConvertToType(modifier.InputType())) return;
     entry.Fail("the modifier \"" + modifier.GetClassName() + "\" does not work on the " + object->GetClassName() +
                " of node \"" + nodeName + "\"");
+}
+
+bool IsFinite(const Point3& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
+
+// Numbers that each fit a float can still multiply past its range, and the
+// map and mesh files would then hold "inf", which no editor loads.
+void RequireFinite(const JsonCursor& node, SceneNode& child) {
+    const Matrix3 tm = child.GetObjectTM(0);
+    for (int row = 0; row < 4; ++row) {
+        if (!IsFinite(tm.GetRow(row))) node.Fail("the node's transform is beyond the range of numbers");
+    }
+    Object* object = child.GetObjectRef();
+    if (!object || !object->CanConvertToType(TRIOBJ_CLASS_ID)) return;
+    Object* converted = object->ConvertToType(0, TRIOBJ_CLASS_ID);
+    const Mesh& mesh = static_cast<TriObject*>(converted)->GetMesh();
+    bool finite = true;
+    for (int v = 0; v < mesh.getNumVerts() && finite; ++v) finite = IsFinite(mesh.getVert(v) * tm);
+    if (converted != object) converted->DeleteThis();
+    if (!finite) node.Fail("the node's geometry, placed by its transform, is beyond the range of numbers");
 }
 
 void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
@@ -74,6 +95,7 @@ void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
             child->AddModifierAtBottom(modifier);
         }
     }
+    RequireFinite(node, *child);
     if (const std::optional<JsonCursor> children = node.Find("children")) ReadNodes(*children, *child, context);
 }
 

@@ -75,6 +75,13 @@ Texmap* ReadTexmap(const JsonCursor& map, ReadContext& context) {
     if (map.Has("type")) return ReadChecker(map, context);
     map.ExpectKeys({"bitmap", "channel", "width", "height"});
     const JsonCursor path = map.Key("bitmap");
+    // The path goes into quoted script and map texts; no real texture path
+    // holds a quote or a control character.
+    for (const char c : path.Utf8()) {
+        if (c == '"' || static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            path.Fail("a bitmap path must not hold a quote or a control character");
+        }
+    }
     auto* bitmap = context.scene.Adopt(new BitmapTex());
     bitmap->SetMapName(MapName(path, context.sceneFolder));
     bitmap->SetMapChannel(static_cast<int>(map.Integer("channel", 1, kMaxMapChannel, 1)));
