@@ -180,7 +180,7 @@ void JsonDocument::Blocks<T>::Grow() {
 }
 
 template <class T>
-JsonDocument::Blocks<T>::~Blocks() {
+void JsonDocument::Blocks<T>::Release() {
     for (T* block : blocks_) ::munmap(block, (kMask + 1) * sizeof(T));
 }
 

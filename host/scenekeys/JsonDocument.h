@@ -94,7 +94,7 @@ private:
         Blocks() = default;
         Blocks(const Blocks&) = delete;
         Blocks& operator=(const Blocks&) = delete;
-        ~Blocks();
+        ~Blocks() { Release(); }
         std::size_t Size() const { return size_; }
         T& operator[](std::size_t i) { return blocks_[i >> kShift][i & kMask]; }
         const T& operator[](std::size_t i) const { return blocks_[i >> kShift][i & kMask]; }
@@ -107,6 +107,7 @@ private:
         static constexpr std::size_t kShift = 16;
         static constexpr std::size_t kMask = (std::size_t{1} << kShift) - 1;
         void Grow();
+        void Release();
         std::vector<T*> blocks_;
         std::size_t size_ = 0;
     };
