@@ -6,6 +6,7 @@
 // counterpart in the editor's brightness, so the multiplier stays 1.
 
 class Object;
+class StandardLight;
 
 namespace tinygltf {
 class Node;
@@ -20,5 +21,7 @@ int NodeLight(const tinygltf::Node& node);
 
 // Made once per light, for every node that holds it.
 Object* LightOf(int light, GltfContext& context);
+// A new light of its own, for a node whose light is set apart from the others.
+StandardLight* NewLightOf(int light, GltfContext& context);
 
 }  // namespace gltf
