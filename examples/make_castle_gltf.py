@@ -72,8 +72,9 @@ class Builder:
         self.doc["scenes"][0]["nodes"].append(index)
         return index
 
-    def box_mesh(self, name, size, material, tiling=1.0):
-        """A box centred on its base, split per side for flat shading."""
+    def box_mesh(self, name, size, material, tiling=1.0, inward=False):
+        """A box centred on its base, split per side for flat shading; inward: its faces point in, as a room's
+        walls seen from inside (a subtractive brush) do."""
         sx, sy, sz = (s / 2.0 for s in size)
         sides = [((0, 0, 1), [(-1, -1, 1), (1, -1, 1), (1, 1, 1), (-1, 1, 1)]),
                  ((0, 0, -1), [(-1, 1, -1), (1, 1, -1), (1, -1, -1), (-1, -1, -1)]),
@@ -86,9 +87,10 @@ class Builder:
             base = len(positions)
             for (cx, cy, cz), uv in zip(corners, [(0, 1), (1, 1), (1, 0), (0, 0)]):
                 positions.append(gl(cx * sx, cy * sy, cz * sz + sz))
-                normals.append(gl(*normal))
+                normals.append(gl(*(-n if inward else n for n in normal)))
                 uvs.append((uv[0] * tiling, uv[1] * tiling))
-            indices += [base, base + 1, base + 2, base, base + 2, base + 3]
+            quad = [base, base + 1, base + 2, base, base + 2, base + 3]
+            indices += quad[::-1] if inward else quad
         primitive = {"attributes": {"POSITION": self.accessor(positions, "VEC3", bounds=True),
                                     "NORMAL": self.accessor(normals, "VEC3"),
                                     "TEXCOORD_0": self.accessor(uvs, "VEC2")},
@@ -148,7 +150,7 @@ def main():
             "rotation": [0.0, math.sin(math.radians(15)), 0.0, math.cos(math.radians(15))]})
 
     # Brushes: a custom property typed as a JSON string, and one built as a property group.
-    b.node({"name": "Gatehouse", "mesh": b.box_mesh("Gatehouse", (256, 128, 192), grass),
+    b.node({"name": "Gatehouse", "mesh": b.box_mesh("Gatehouse", (256, 128, 192), grass, inward=True),
             "translation": gl(0, -352, 0), "extras": {"corvatrix": json.dumps(
                 {"modifiers": [{"type": "Unreal Brush", "csgOperation": "Subtract"}]})}})
     b.node({"name": "Wall", "mesh": b.box_mesh("Wall", (512, 32, 96), grass), "translation": gl(0, 256, 0),

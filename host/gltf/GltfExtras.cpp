@@ -68,7 +68,10 @@ void ReadTags(NodeTags& source, GltfContext& context, scenefile::ReadContext& re
     if (!extras.IsObject()) return;
     const std::optional<JsonCursor> tags = extras.Find(kTagKey);
     if (!tags) return;
-    if (!tags->IsString()) return ApplyTags(*tags, source, context, read);
+    if (!tags->IsString()) {
+        ApplyTags(*tags, source, context, read);
+        return;
+    }
     source.typed = tags->Utf8();
     source.pathPrefix = "extras.corvatrix";
     try {
