@@ -3,7 +3,8 @@
 // spot (hotspot = 2 x inner cone angle, falloff = 2 x outer, in degrees),
 // directional -> directional; the colour carries over, a range switches on
 // far attenuation ending there. glTF intensities (candela, lux) have no
-// counterpart in the editor's brightness, so the multiplier stays 1.
+// counterpart in the editor's brightness, so the multiplier stays 1 (a
+// node's extras may set it: GltfExtras.h).
 
 class Object;
 class StandardLight;
