@@ -20,7 +20,7 @@ SceneSource ReadGltf(const CommandLine& line, const std::string& outputPath, std
     options.animation = line.animation;
     options.textureFolder = TextureFolderBeside(outputPath);
     gltf::GltfScene read;
-    if (!gltf::ReadGltfScene(line.scene, options, read, error)) return {};
+    if (!gltf::ReadGltfScene(line.scene, options, read, error, kPluginSceneTypes)) return {};
     if (!line.quiet) {
         for (const std::string& warning : read.warnings) {
             std::fprintf(stderr, "corvatrix: %s: warning: %s\n", line.scene.c_str(), warning.c_str());

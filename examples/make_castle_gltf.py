@@ -11,6 +11,13 @@ two pillars sharing one mesh; a crate whose image travels inside the file (it
 is written into textures/ beside the map on export); a lift whose rise is
 sampled at every frame with ease in and out (the export keeps its two ends);
 a point light, a spot light shining down and a directional light.
+
+The level's game parts are tagged as a modeller tags them, through the
+custom property "corvatrix" that reaches the node's extras: a subtractive
+gatehouse brush and an additive wall brush (a property typed as a JSON
+string, and a property group), the lift as a mover, a pressure plate that
+triggers it, a player start and a path node, and a brighter torch. Booleans
+are written as 0 and 1, as a modeller's property group stores them.
 """
 import base64
 import json
@@ -65,8 +72,9 @@ class Builder:
         self.doc["scenes"][0]["nodes"].append(index)
         return index
 
-    def box_mesh(self, name, size, material, tiling=1.0):
-        """A box centred on its base, split per side for flat shading."""
+    def box_mesh(self, name, size, material, tiling=1.0, inward=False):
+        """A box centred on its base, split per side for flat shading; inward: its faces point in, as a room's
+        walls seen from inside (a subtractive brush) do."""
         sx, sy, sz = (s / 2.0 for s in size)
         sides = [((0, 0, 1), [(-1, -1, 1), (1, -1, 1), (1, 1, 1), (-1, 1, 1)]),
                  ((0, 0, -1), [(-1, 1, -1), (1, 1, -1), (1, -1, -1), (-1, -1, -1)]),
@@ -79,9 +87,10 @@ class Builder:
             base = len(positions)
             for (cx, cy, cz), uv in zip(corners, [(0, 1), (1, 1), (1, 0), (0, 0)]):
                 positions.append(gl(cx * sx, cy * sy, cz * sz + sz))
-                normals.append(gl(*normal))
+                normals.append(gl(*(-n if inward else n for n in normal)))
                 uvs.append((uv[0] * tiling, uv[1] * tiling))
-            indices += [base, base + 1, base + 2, base, base + 2, base + 3]
+            quad = [base, base + 1, base + 2, base, base + 2, base + 3]
+            indices += quad[::-1] if inward else quad
         primitive = {"attributes": {"POSITION": self.accessor(positions, "VEC3", bounds=True),
                                     "NORMAL": self.accessor(normals, "VEC3"),
                                     "TEXCOORD_0": self.accessor(uvs, "VEC2")},
@@ -140,8 +149,24 @@ def main():
     b.node({"name": "Crate", "mesh": b.box_mesh("Crate", (48, 48, 48), crate), "translation": gl(160, 96, 0),
             "rotation": [0.0, math.sin(math.radians(15)), 0.0, math.cos(math.radians(15))]})
 
-    # The lift rises 120 units in two seconds, eased, one key per frame.
-    lift = b.node({"name": "Lift", "mesh": b.box_mesh("Lift", (64, 64, 16), crate), "translation": gl(-168, 96, 0)})
+    # Brushes: a custom property typed as a JSON string, and one built as a property group.
+    b.node({"name": "Gatehouse", "mesh": b.box_mesh("Gatehouse", (256, 128, 192), grass, inward=True),
+            "translation": gl(0, -352, 0), "extras": {"corvatrix": json.dumps(
+                {"modifiers": [{"type": "Unreal Brush", "csgOperation": "Subtract"}]})}})
+    b.node({"name": "Wall", "mesh": b.box_mesh("Wall", (512, 32, 96), grass), "translation": gl(0, 256, 0),
+            "extras": {"corvatrix": {"modifiers": [{"type": "Unreal Brush", "csgOperation": "Add"}]}}})
+
+    # The lift rises 120 units in two seconds, eased, one key per frame; a plate beside it sets it off.
+    lift = b.node({"name": "Lift", "mesh": b.box_mesh("Lift", (64, 64, 16), crate), "translation": gl(-168, 96, 0),
+                   "extras": {"corvatrix": {"modifiers": [{"type": "Unreal Mover", "properties": {
+                       "StayOpenTime": 3.0, "InitialState": "TriggerOpenTimed"}}]}}})
+    b.node({"name": "Lift Plate", "translation": gl(-96, 96, 0), "extras": {"corvatrix": {"object": {
+        "type": "Trigger", "event": "Lift", "showCylinder": 1, "collisionRadius": 48.0}}}})
+    b.node({"name": "Start", "translation": gl(0, -96, 40), "rotation": [0.0, math.sin(math.radians(45)), 0.0,
+                                                                       math.cos(math.radians(45))],
+            "extras": {"corvatrix": {"object": {"type": "Actor", "class": "PlayerStart", "directional": 1}}}})
+    b.node({"name": "Path Yard", "translation": gl(96, 0, 40),
+            "extras": {"corvatrix": {"object": {"type": "Actor", "class": "PathNode"}}}})
     frames = list(range(1, 2 * FPS + 2))
     times = [f / FPS for f in frames]
     eased = [(t - times[0]) / (times[-1] - times[0]) for t in times]
@@ -156,7 +181,8 @@ def main():
     # Lights shine down their local -Z; a light turned -90 degrees about X shines straight down.
     down = about_x(-90)
     b.node({"name": "Torch", "translation": gl(0, 0, 160), "rotation": down, "extensions": {
-        "KHR_lights_punctual": {"light": b.light({"type": "point", "color": [1.0, 0.8, 0.5], "range": 600})}}})
+        "KHR_lights_punctual": {"light": b.light({"type": "point", "color": [1.0, 0.8, 0.5], "range": 600})}},
+        "extras": {"corvatrix": {"light": {"multiplier": 1.5, "castShadows": 1}}}})
     b.node({"name": "Gate Lamp", "translation": gl(0, -200, 192), "rotation": down, "extensions": {
         "KHR_lights_punctual": {"light": b.light({"type": "spot", "color": [0.9, 0.9, 1.0], "spot": {
             "innerConeAngle": math.radians(20), "outerConeAngle": math.radians(30)}})}}})

@@ -18,7 +18,7 @@ constexpr const char* kExtension = "KHR_lights_punctual";
 
 float Degrees(double radians) { return RadToDeg(static_cast<float>(radians)); }
 
-Object* ReadLight(const tinygltf::Light& source, GltfContext& context) {
+StandardLight* ReadLight(const tinygltf::Light& source, GltfContext& context) {
     LightType type = LightType::Omni;
     if (source.type == "spot") {
         type = LightType::TargetSpot;
@@ -57,12 +57,15 @@ int NodeLight(const tinygltf::Node& node) {
 
 Object* LightOf(int index, GltfContext& context) {
     if (const auto known = context.lights.find(index); known != context.lights.end()) return known->second;
+    return context.lights.emplace(index, NewLightOf(index, context)).first->second;
+}
+
+StandardLight* NewLightOf(int index, GltfContext& context) {
     if (index < 0 || static_cast<std::size_t>(index) >= context.model.lights.size()) {
         throw GltfError(std::string(kExtension) + " light " + std::to_string(index) + " is not there");
     }
     try {
-        return context.lights.emplace(index, ReadLight(context.model.lights[static_cast<std::size_t>(index)], context))
-            .first->second;
+        return ReadLight(context.model.lights[static_cast<std::size_t>(index)], context);
     } catch (const GltfError& fault) {
         throw GltfError("light " + std::to_string(index) + ": " + fault.what());
     }

@@ -3,9 +3,11 @@
 // spot (hotspot = 2 x inner cone angle, falloff = 2 x outer, in degrees),
 // directional -> directional; the colour carries over, a range switches on
 // far attenuation ending there. glTF intensities (candela, lux) have no
-// counterpart in the editor's brightness, so the multiplier stays 1.
+// counterpart in the editor's brightness, so the multiplier stays 1 (a
+// node's extras may set it: GltfExtras.h).
 
 class Object;
+class StandardLight;
 
 namespace tinygltf {
 class Node;
@@ -20,5 +22,7 @@ int NodeLight(const tinygltf::Node& node);
 
 // Made once per light, for every node that holds it.
 Object* LightOf(int light, GltfContext& context);
+// A new light of its own, for a node whose light is set apart from the others.
+StandardLight* NewLightOf(int light, GltfContext& context);
 
 }  // namespace gltf

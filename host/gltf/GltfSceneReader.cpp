@@ -2,6 +2,7 @@
 
 #include "host/gltf/GltfAnimation.h"
 #include "host/gltf/GltfContext.h"
+#include "host/gltf/GltfExtras.h"
 #include "host/gltf/GltfError.h"
 #include "host/gltf/GltfModel.h"
 #include "host/os/Files.h"
@@ -26,7 +27,8 @@ std::string AbsoluteFolderOf(const std::string& path) {
 
 }  // namespace
 
-bool ReadGltfScene(const std::string& path, const GltfReadOptions& options, GltfScene& result, std::string& error) {
+bool ReadGltfScene(const std::string& path, const GltfReadOptions& options, GltfScene& result, std::string& error,
+                   PluginTypeHints hints) {
     result = GltfScene{};
     if (!os::File::OpenRead(path).IsOpen()) {
         error = path + ": cannot read the file: " + os::LastError();
@@ -43,6 +45,7 @@ bool ReadGltfScene(const std::string& path, const GltfReadOptions& options, Gltf
     try {
         result.nodes = ReadNodes(context);
         ApplyAnimations(result.nodes, context);
+        ApplyExtras(result.nodes, context, hints);
     } catch (const GltfError& fault) {
         error = path + ": " + fault.what();
         result = GltfScene{};

@@ -11,6 +11,7 @@
 #include "host/gltf/GltfNodes.h"
 #include "host/gltf/GltfReadOptions.h"
 #include "host/scene/Scene.h"
+#include "host/scenefile/PluginTypeHint.h"
 
 #include <memory>
 #include <string>
@@ -25,8 +26,11 @@ struct GltfScene {
     std::vector<std::string> warnings;  // each once, without the file name
 };
 
-// False with error set when the file cannot be read as a scene.
-bool ReadGltfScene(const std::string& path, const GltfReadOptions& options, GltfScene& result, std::string& error);
+// False with error set when the file cannot be read as a scene. Plug-in types
+// in the nodes' extras are read by the loaded modules; hints name the module
+// of a type that is missing.
+bool ReadGltfScene(const std::string& path, const GltfReadOptions& options, GltfScene& result, std::string& error,
+                   PluginTypeHints hints = {});
 
 // Writes every image into its folder (made when missing); false with error
 // naming the file that could not be written.

@@ -12,4 +12,8 @@ namespace scenefile {
 // The new light belongs to the context's scene.
 Object* ReadLight(const JsonCursor& object, ReadContext& context, LightType type);
 
+// The light keys of keys (an object of those keys only) over a light that
+// exists already, such as one a glTF file made; keys left out keep its values.
+void ReadLightKeysOver(const JsonCursor& keys, StandardLight& light);
+
 }  // namespace scenefile

@@ -64,8 +64,6 @@ void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
     if (text.empty()) name.Fail("a node name must not be empty");
     SceneNode* child = parent.AddChild(std::move(text));
 
-    child->SetSelected(node.Bool("selected", false));
-    child->SetGroupMember(node.Bool("groupMember", false));
     if (const std::optional<JsonCursor> transform = node.Find("transform")) {
         const Transform pivot = ReadTransform(*transform);
         child->SetPosition(pivot.position);
@@ -82,19 +80,7 @@ void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
     if (const std::optional<JsonCursor> material = node.Find("material")) {
         child->SetMtl(ReadMaterialReference(*material, context));
     }
-    if (const std::optional<JsonCursor> object = node.Find("object")) {
-        child->SetObject(ReadNodeObject(*object, context));
-    }
-    if (const std::optional<JsonCursor> modifiers = node.Find("modifiers")) {
-        Object* base = child->GetObjectRef();
-        // Index 0 is the top of the stack, so each one goes below the last.
-        for (std::size_t i = 0; i < modifiers->Size(); ++i) {
-            const JsonCursor entry = modifiers->Element(i);
-            Modifier* modifier = ReadModifier(entry, context);
-            RequireAccepted(entry, *modifier, base, name.Utf8());
-            child->AddModifierAtBottom(modifier);
-        }
-    }
+    ReadNodeTags(node, *child, name.Utf8(), context);
     RequireFinite(node, *child);
     if (const std::optional<JsonCursor> children = node.Find("children")) ReadNodes(*children, *child, context);
 }
@@ -103,6 +89,24 @@ void ReadNode(const JsonCursor& node, SceneNode& parent, ReadContext& context) {
 
 void ReadNodes(const JsonCursor& nodes, SceneNode& parent, ReadContext& context) {
     for (std::size_t i = 0; i < nodes.Size(); ++i) ReadNode(nodes.Element(i), parent, context);
+}
+
+void ReadNodeTags(const JsonCursor& node, SceneNode& target, const std::string& nodeName, ReadContext& context) {
+    target.SetSelected(node.Bool("selected", target.Selected()));
+    target.SetGroupMember(node.Bool("groupMember", target.IsGroupMember()));
+    if (const std::optional<JsonCursor> object = node.Find("object")) {
+        target.SetObject(ReadNodeObject(*object, context));
+    }
+    if (const std::optional<JsonCursor> modifiers = node.Find("modifiers")) {
+        Object* base = target.GetObjectRef();
+        // Index 0 is the top of the stack, so each one goes below the last.
+        for (std::size_t i = 0; i < modifiers->Size(); ++i) {
+            const JsonCursor entry = modifiers->Element(i);
+            Modifier* modifier = ReadModifier(entry, context);
+            RequireAccepted(entry, *modifier, base, nodeName);
+            target.AddModifierAtBottom(modifier);
+        }
+    }
 }
 
 }  // namespace scenefile

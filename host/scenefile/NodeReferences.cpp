@@ -25,19 +25,21 @@ private:
 
 }  // namespace
 
-void ResolveNodeReferences(ReadContext& context) {
-    for (const NodeReference& reference : context.nodeReferences) {
-        NodesNamed named(reference.nodeName);
-        context.scene.EnumTree(named);
-        if (named.found.empty()) reference.at.Fail("no node named \"" + reference.at.Utf8() + "\"");
-        if (named.found.size() > 1) {
-            reference.at.Fail(std::to_string(named.found.size()) + " nodes are named \"" + reference.at.Utf8() +
-                              "\"; the name must pick one");
-        }
-        if (reference.maker->MakeRefByID(FOREVER, reference.index, named.found[0]) != REF_SUCCEED) {
-            reference.at.Fail("the object did not take the node");
-        }
+void ResolveNodeReference(const NodeReference& reference, Scene& scene) {
+    NodesNamed named(reference.nodeName);
+    scene.EnumTree(named);
+    if (named.found.empty()) reference.at.Fail("no node named \"" + reference.at.Utf8() + "\"");
+    if (named.found.size() > 1) {
+        reference.at.Fail(std::to_string(named.found.size()) + " nodes are named \"" + reference.at.Utf8() +
+                          "\"; the name must pick one");
     }
+    if (reference.maker->MakeRefByID(FOREVER, reference.index, named.found[0]) != REF_SUCCEED) {
+        reference.at.Fail("the object did not take the node");
+    }
+}
+
+void ResolveNodeReferences(ReadContext& context) {
+    for (const NodeReference& reference : context.nodeReferences) ResolveNodeReference(reference, context.scene);
 }
 
 }  // namespace scenefile

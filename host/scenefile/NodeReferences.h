@@ -10,5 +10,7 @@ namespace scenefile {
 // Makes each reference of context.nodeReferences; fails at the name when
 // no node, or more than one, bears it.
 void ResolveNodeReferences(ReadContext& context);
+// The same for one reference, for a caller that says where it came from.
+void ResolveNodeReference(const NodeReference& reference, Scene& scene);
 
 }  // namespace scenefile

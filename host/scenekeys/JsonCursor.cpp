@@ -174,8 +174,13 @@ JsonCursor JsonCursor::Element(std::size_t i) const {
 
 bool JsonCursor::Bool() const {
     const JsonKind kind = Kind();
-    if (kind != JsonKind::True && kind != JsonKind::False) FailExpected("true or false");
-    return kind == JsonKind::True;
+    if (kind == JsonKind::True || kind == JsonKind::False) return kind == JsonKind::True;
+    if (document_->Bools() == BoolForm::TrueFalseOrZeroOne) {
+        const std::string_view token = Token();
+        if (token == "0" || token == "1") return token == "1";
+        FailExpected("true, false, 0 or 1");
+    }
+    FailExpected("true or false");
 }
 
 float JsonCursor::Number() const {

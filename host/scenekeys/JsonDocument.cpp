@@ -505,7 +505,7 @@ private:
     std::deque<std::string> escapedKeys_;  // keys_ of keys written with escapes
 };
 
-JsonDocument::JsonDocument(std::string_view text) : text_(text) {
+JsonDocument::JsonDocument(std::string_view text, BoolForm bools) : text_(text), bools_(bools) {
     if (text.size() >= UINT32_MAX) throw SyntaxError(0, "a scene file must be smaller than 4 GiB");
     Parser(*this, text).Parse();
 }

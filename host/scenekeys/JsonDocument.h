@@ -41,6 +41,11 @@ enum class JsonKind : std::uint8_t {
 
 using JsonNode = std::uint32_t;
 
+// What a boolean value may be written as. A modeller's custom properties have
+// no booleans (Blender stores them as 0 and 1), so text from them also takes
+// the integers 0 and 1.
+enum class BoolForm : std::uint8_t { TrueFalse, TrueFalseOrZeroOne };
+
 class JsonDocument {
 public:
     static constexpr int kMaxDepth = 1000;
@@ -50,12 +55,13 @@ public:
 
     // Throws SyntaxError for text that is no JSON, ReadError for a repeated
     // key or nesting deeper than kMaxDepth.
-    explicit JsonDocument(std::string_view text);
+    explicit JsonDocument(std::string_view text, BoolForm bools = BoolForm::TrueFalse);
     ~JsonDocument();
     JsonDocument(const JsonDocument&) = delete;
     JsonDocument& operator=(const JsonDocument&) = delete;
 
     std::string_view Text() const { return text_; }
+    BoolForm Bools() const { return bools_; }
 
     // A value is a node, or element `element` of a node's packed elements.
     JsonKind Kind(JsonNode node, std::uint32_t element) const;
@@ -118,6 +124,7 @@ private:
     std::uint32_t IndexInParent(JsonNode node) const;
 
     std::string_view text_;
+    BoolForm bools_;
     Blocks<Slot> slots_;
     // The children of containers, each container's in one run; a container's
     // second slot holds the start of its run.

@@ -2,6 +2,7 @@
 
 #include "host/gltf/KeyReduction.h"
 #include "host/scene/PositionControllers.h"
+#include "tests/common/BuiltModules.h"
 #include "tests/host/gltf/GltfReaderTest.h"
 #include "tests/host/gltf/GltfTestFile.h"
 #include "tests/host/math/MathExpect.h"
@@ -50,6 +51,7 @@ TEST(KeyReduction, KeepsOnlyWhereTheMotionTurnsStopsOrStarts) {
 }
 
 TEST_F(GltfAnimation, BlenderDoorSampledAt48FramesGivesTwoKeys) {
+    const BuiltModules modules({"corvatrix.dlo", "corvatrix.dlm"});  // the level's tags name their types
     const gltf::GltfScene scene = Read(Sample("blender/level.glb"));
     SceneNode* door = Node(scene, "Door");
     auto* position = static_cast<PositionXYZControl*>(door->GetPositionController());

@@ -3,6 +3,7 @@
 
 #include "host/scene/LightObject.h"
 #include "host/scene/Mtl.h"
+#include "tests/common/BuiltModules.h"
 #include "tests/host/gltf/GltfReaderTest.h"
 #include "tests/host/gltf/GltfTestFile.h"
 #include "tests/host/math/MathExpect.h"
@@ -61,6 +62,7 @@ TEST_F(GltfReader, AxesUnitsAndLightDirections) {
 }
 
 TEST_F(GltfReader, BlenderLevelComesBackInBlenderCoordinates) {
+    const BuiltModules modules({"corvatrix.dlo", "corvatrix.dlm"});  // the level's tags name their types
     const gltf::GltfScene scene = Read(Sample("blender/level.glb"));
     ASSERT_NE(scene.scene, nullptr);
     ASSERT_EQ(scene.nodes.size(), 8u);
@@ -73,8 +75,9 @@ TEST_F(GltfReader, BlenderLevelComesBackInBlenderCoordinates) {
     SceneNode* spot = Node(scene, "Spot");
     EXPECT_TRUE(PointNear(-VectorTransform(spot->GetNodeTM(0), Point3(0, 0, 1)), Point3(0, 0, -1)));
     EXPECT_EQ(static_cast<StandardLight*>(spot->GetObjectRef())->GetType(), LightType::TargetSpot);
-    // An empty tagged only by custom properties: no object yet, its extras kept for the tags.
-    EXPECT_EQ(Node(scene, "Start")->GetObjectRef(), nullptr);
+    // An empty tagged only by custom properties holds the object its tags make.
+    ASSERT_NE(Node(scene, "Start")->GetObjectRef(), nullptr);
+    EXPECT_EQ(Node(scene, "Start")->GetObjectRef()->GetClassName(), "Unreal Actor");
     EXPECT_NE(scene.nodes[4].extras.find("\"corvatrix\""), std::string::npos) << scene.nodes[4].extras;
 }
 
