@@ -69,7 +69,7 @@ private:
     os::File file_;
     std::string temporaryPath_;  // empty while the open file is written in place
     std::string finalPath_;
-    std::string shownPath_;   // the real name of the file being written or renamed
+    std::string shownPath_;  // the real name of the file being written or renamed
     std::string failedPath_;
     std::vector<std::pair<std::string, std::string>> closed_;  // temporary path, real path
     std::vector<char> buffer_;

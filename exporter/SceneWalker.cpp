@@ -83,6 +83,7 @@ void SceneWalker::CheckName(INode& node) {
                                                                " in the map: the editor cannot tell them apart" +
                                                                meshNote);
     } else if (!meshNote.empty()) {
-        context_.host->Warn("two nodes of the same name", "another static mesh is named " + name + ":" + meshNote.substr(1));
+        context_.host->Warn("two nodes of the same name",
+                            "another static mesh is named " + name + ":" + meshNote.substr(1));
     }
 }
