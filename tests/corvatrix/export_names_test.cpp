@@ -47,7 +47,9 @@ TEST(ExportNames, LongNamesAreShortenedAndAFileThatCannotBeWrittenFailsTheExport
     EXPECT_NE(actors[0], actors[1]);
     for (const std::string& name : QuotedValues(script, "NAME")) {
         EXPECT_LE(name.size(), 63u) << name;
-        if (name[0] == 'A') EXPECT_TRUE(fs::exists(folder / ("out/ase_myLevel/" + name + ".ase"))) << name;
+        if (name[0] == 'A') {
+            EXPECT_TRUE(fs::exists(folder / ("out/ase_myLevel/" + name + ".ase"))) << name;
+        }
     }
     EXPECT_EQ(folder.Entries("out/ase_myLevel").size(), 2u);
 
