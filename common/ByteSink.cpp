@@ -15,8 +15,13 @@ bool ByteSink::CreateInPlace(std::string_view path) { return Open(path, {}); }
 
 bool ByteSink::Open(std::string_view writtenPath, std::string_view finalPath) {
     Close();
+    // Failures are reported under the name the user knows the file by.
+    shownPath_.assign(finalPath.empty() ? writtenPath : finalPath);
     file_ = os::File::CreateAlways(writtenPath);
-    if (!file_.IsOpen()) return false;
+    if (!file_.IsOpen()) {
+        NoteFailure();
+        return false;
+    }
     temporaryPath_.assign(finalPath.empty() ? std::string_view() : writtenPath);
     finalPath_.assign(finalPath);
     buffer_.resize(chunkSize_);
@@ -27,6 +32,7 @@ void ByteSink::Close() {
     if (!file_.IsOpen()) return;
     WriteCollected();
     if (!file_.Close()) Fail();
+    shownPath_.clear();
     if (!temporaryPath_.empty()) closed_.emplace_back(std::move(temporaryPath_), std::move(finalPath_));
     temporaryPath_.clear();
     finalPath_.clear();
@@ -35,11 +41,13 @@ void ByteSink::Close() {
 bool ByteSink::Commit() {
     Close();
     while (!failed_ && !closed_.empty()) {
+        shownPath_ = closed_.front().second;
         if (os::RenameFile(closed_.front().first, closed_.front().second))
             closed_.erase(closed_.begin());
         else
             Fail();
     }
+    shownPath_.clear();
     if (failed_) Discard();
     return !failed_;
 }
@@ -49,7 +57,7 @@ void ByteSink::Discard() {
     for (const auto& paths : closed_) os::DeleteFile(paths.first);
     closed_.clear();
     // What made the sink fail stays what the caller reports.
-    if (failed_) os::SetLastErrorCode(failure_);
+    if (!failedPath_.empty()) os::SetLastErrorCode(failure_);
 }
 
 void ByteSink::Append(std::string_view bytes) {
@@ -79,8 +87,23 @@ void ByteSink::WriteCollected() {
 }
 
 void ByteSink::Fail() {
-    if (!failed_) failure_ = os::LastErrorCode();
+    NoteFailure();
     failed_ = true;
+}
+
+void ByteSink::NoteFailure() {
+    if (!failedPath_.empty()) return;
+    failure_ = os::LastErrorCode();
+    failedPath_ = shownPath_;
+}
+
+std::string ByteSink::FailureText() const {
+    if (failedPath_.empty()) return {};
+    const int last = os::LastErrorCode();
+    os::SetLastErrorCode(failure_);
+    std::string text = os::NativePath(failedPath_) + ": " + os::LastError();
+    os::SetLastErrorCode(last);
+    return text;
 }
 
 }  // namespace textout

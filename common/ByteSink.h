@@ -30,7 +30,7 @@ public:
 
     // Closes the current file, then creates a temporary file that Commit
     // renames to path (replacing any file of that name); false when it
-    // cannot be created.
+    // cannot be created (FailureText tells why; no failed write).
     bool Create(std::string_view path);
     // The same, but the file is written at path itself: for files that are
     // temporary anyway.
@@ -56,21 +56,27 @@ public:
     // True once any write or close of any file of this sink has failed (a
     // full disk): the text goes on, and the caller learns it at the end.
     bool Failed() const { return failed_; }
+    // "<file>: <reason>" of the first file that could not be created,
+    // written or renamed, by its real name; empty while none failed.
+    std::string FailureText() const;
 
 private:
     bool Open(std::string_view writtenPath, std::string_view finalPath);
     void WriteCollected();
     void Fail();
+    void NoteFailure();
 
     os::File file_;
     std::string temporaryPath_;  // empty while the open file is written in place
     std::string finalPath_;
+    std::string shownPath_;  // the real name of the file being written or renamed
+    std::string failedPath_;
     std::vector<std::pair<std::string, std::string>> closed_;  // temporary path, real path
     std::vector<char> buffer_;
     std::size_t chunkSize_;
     std::size_t used_ = 0;
     bool failed_ = false;
-    int failure_ = 0;  // the error of the first failure
+    int failure_ = 0;  // the error of the first failure, in failedPath_
 };
 
 }  // namespace textout

@@ -84,7 +84,17 @@ void T3dWriter::CopyActorFile() {
 
 bool T3dWriter::Close() { return PutInPlace(true); }
 
-bool T3dWriter::WriteFailed() const { return mapFile.Failed() || execFile.Failed() || aseFile.Failed(); }
+bool T3dWriter::WriteFailed() const {
+    return aseCreateFailed || mapFile.Failed() || execFile.Failed() || aseFile.Failed();
+}
+
+std::string T3dWriter::FailureText() const {
+    for (const textout::ByteSink* sink : {&mapFile, &execFile, &aseFile}) {
+        std::string text = sink->FailureText();
+        if (!text.empty()) return text;
+    }
+    return {};
+}
 
 std::string T3dWriter::OutputPath(std::string_view extension) const {
     std::string path = directory;
@@ -260,7 +270,10 @@ bool T3dWriter::OpenAse(std::string_view meshName, std::string_view packageFolde
     path += '\\';
     path += meshName;
     path += ".ase";
-    return aseFile.Create(path);
+    if (aseFile.Create(path)) return true;
+    // Its node is then missing from the map: the export has failed.
+    aseCreateFailed = true;
+    return false;
 }
 
 void T3dWriter::CloseAse() { aseFile.Close(); }

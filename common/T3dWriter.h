@@ -82,8 +82,8 @@ public:
     static constexpr std::int32_t NoNumber = -493;
     // Creates the folder "<directory>ase_<packageFolder>" (an existing one is
     // fine) and in it "<meshName>.ase" as the ASE text, replacing any file of
-    // that name when the export is put in place. False when the file cannot be created or Open never split
-    // a path.
+    // that name when the export is put in place. False when the file cannot be created (a failed write:
+    // its node is missing) or Open never split a path.
     bool OpenAse(std::string_view meshName, std::string_view packageFolder);
     // Closes the ASE file, writing what is collected; nothing when none is open.
     void CloseAse();
@@ -109,6 +109,9 @@ public:
     // True once a write to any of the files failed (the text goes on
     // regardless; the export reports a full disk at its end).
     bool WriteFailed() const;
+    // "<file>: <reason>" of the first output file that could not be created,
+    // written or renamed; empty when none failed.
+    std::string FailureText() const;
 
 private:
     std::string OutputPath(std::string_view extension) const;
@@ -127,4 +130,5 @@ private:
     textout::ByteSink aseFile;
     std::string directory;
     std::string baseName;
+    bool aseCreateFailed = false;
 };

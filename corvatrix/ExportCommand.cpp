@@ -163,8 +163,10 @@ int RunExport(const CommandLine& line, const std::string& programPath) {
     scene.reset();  // before the modules that made its objects go
 
     if (!result.done) {
+        // The exporter names the file that failed; without one, the system's last word.
+        const std::string& failure = GetCoreInterface()->GetExportFailure();
         std::fprintf(stderr, "corvatrix: cannot create the output files for %s: %s\n", line.output.c_str(),
-                     os::LastError().c_str());
+                     failure.empty() ? os::LastError().c_str() : failure.c_str());
         return kExitFailed;
     }
     const std::string& command = GetCoreInterface()->GetClipboardText();

@@ -1,5 +1,6 @@
 #include "exporter/ExecScript.h"
 
+#include "common/Sanitize.h"
 #include "exporter/EditorFile.h"
 #include "host/scene/Interface.h"
 
@@ -16,8 +17,8 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 // The level's own package is saved with the map, not by the script.
-bool SavesPackages(const ExportOptions& options) {
-    return options.SavePackages && !EqualIgnoringCase(options.Package, "myLevel");
+bool SavesPackages(const ExportOptions& options, const std::string& package) {
+    return options.SavePackages && !EqualIgnoringCase(package, "myLevel");
 }
 
 }  // namespace
@@ -35,8 +36,10 @@ void WriteClosingCommands(T3dWriter& writer, const ExportOptions& options, Inter
         writer.WriteExecLine("BSP REBUILD");
         writer.WriteExecLine("LIGHT APPLY");
     }
-    if (SavesPackages(options)) {
-        const std::string& package = options.Package;
+    // Cleaned as the import lines clean it: the packages saved are the ones filled.
+    std::string package = options.Package;
+    Sanitize(package);
+    if (SavesPackages(options, package)) {
         writer.WriteExecLine("OBJ SAVEPACKAGE PACKAGE=\"" + package + "_S\" FILE=\"..\\StaticMeshes\\" + package +
                              "_S.usx\"");
         writer.WriteExecLine("OBJ SAVEPACKAGE PACKAGE=\"" + package + "_T\" FILE=\"..\\Textures\\" + package +

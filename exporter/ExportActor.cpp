@@ -3,6 +3,8 @@
 #include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "common/ExportOptions.h"
+#include "exporter/EditorName.h"
+#include "host/scene/Interface.h"
 #include "host/scene/HostClassIds.h"
 
 #include <algorithm>
@@ -70,6 +72,11 @@ ExportActor::ExportActor(const ExportContext& exportContext, INode& exportedNode
       name(exportedNode.GetName()),
       placement(exportedNode, 0) {
     Sanitize(name);
+    if (FitEditorName(name)) {
+        context.host->Warn("name too long", "node \"" + std::string(node.GetName()) +
+                                                "\" has a name longer than the editor's " +
+                                                std::to_string(kEditorNameMax) + " characters: it is named " + name);
+    }
 
     PackageAndGroup found = FindPackageAndGroup(node, context.options);
     Sanitize(found.package);

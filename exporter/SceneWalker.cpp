@@ -3,6 +3,7 @@
 #include "common/PluginClasses.h"
 #include "common/PluginClassIds.h"
 #include "common/Sanitize.h"
+#include "exporter/EditorName.h"
 #include "exporter/ExportActor.h"
 #include "exporter/ExportContext.h"
 #include "common/ExportOptions.h"
@@ -10,6 +11,7 @@
 #include "exporter/NodeClassifier.h"
 #include "exporter/RecordFactory.h"
 #include "exporter/SceneBounds.h"
+#include "exporter/TextureList.h"
 #include "host/scene/Interface.h"
 
 #include <algorithm>
@@ -68,9 +70,20 @@ void SceneWalker::CountResult(INode& node, const NodeClass& found, int result) {
 void SceneWalker::CheckName(INode& node) {
     std::string name = node.GetName();
     Sanitize(name);
+    FitEditorName(name);
     const auto [first, added] = names_.emplace(LowerCase(name), node.GetName());
-    if (added) return;
-    context_.host->Warn("two nodes of the same name", "nodes \"" + first->second + "\" and \"" + node.GetName() +
-                                                           "\" are both named " + name +
-                                                           " in the map: the editor cannot tell them apart");
+    // Meshes of equal names were told apart when they were named.
+    const ExportRegistry& registry = context_.registry;
+    const std::string meshNote = registry.MeshRenamed(node) ? "; the static mesh of \"" + std::string(node.GetName()) +
+                                                                  "\" is imported as " + registry.MeshNameOf(node)
+                                                            : std::string();
+    if (!added) {
+        context_.host->Warn("two nodes of the same name", "nodes \"" + first->second + "\" and \"" + node.GetName() +
+                                                               "\" are both named " + name +
+                                                               " in the map: the editor cannot tell them apart" +
+                                                               meshNote);
+    } else if (!meshNote.empty()) {
+        context_.host->Warn("two nodes of the same name",
+                            "another static mesh is named " + name + ":" + meshNote.substr(1));
+    }
 }

@@ -2,7 +2,6 @@
 
 
 #include "common/NumberFormat.h"
-#include "common/Sanitize.h"
 #include "common/T3dWriter.h"
 #include "common/ExportOptions.h"
 #include "exporter/EditorFile.h"
@@ -152,7 +151,9 @@ void WriteGeometry(T3dWriter& writer, const std::string& nodeName, const Mesh& m
 
 StaticMeshExport::StaticMeshExport(const ExportContext& exportContext, INode& exportedNode, Modifier* tagModifier)
     : ExportActor(exportContext, exportedNode, tagModifier),
-      instanceSource(context.registry.FindMeshInstance(node)) {}
+      instanceSource(context.registry.FindMeshInstance(node)),
+      meshName(instanceSource ? context.registry.MeshNameOf(*instanceSource)
+                              : context.registry.ClaimMeshName(node, name, meshPackage)) {}
 
 int StaticMeshExport::Write() {
     if (!instanceSource) {
@@ -160,13 +161,13 @@ int StaticMeshExport::Write() {
         context.registry.CountAseFile();
         if (textures.Count() <= 0) {
             context.host->Warn("static mesh without a material",
-                               "static mesh " + name + " has no material with a bitmap: the editor stops its import "
+                               "static mesh " + meshName + " has no material with a bitmap: the editor stops its import "
                                "with a warning dialog");
         }
-        const std::string aseFile = context.writer.Directory() + "ase_" + meshPackage + "/" + name + ".ase";
-        const std::optional<std::string> file = EditorFileArgument(*context.host, aseFile, "static mesh " + name);
+        const std::string aseFile = context.writer.Directory() + "ase_" + meshPackage + "/" + meshName + ".ase";
+        const std::optional<std::string> file = EditorFileArgument(*context.host, aseFile, "static mesh " + meshName);
         if (file) {
-            std::string command = "STATICMESH IMPORT " + *file + " NAME=\"" + name + "\" PACKAGE=\"" + meshPackage +
+            std::string command = "STATICMESH IMPORT " + *file + " NAME=\"" + meshName + "\" PACKAGE=\"" + meshPackage +
                                   "\" GROUP=\"" + group + "\"";
             if (!context.options.StaticMeshCollision) command += " COLLISION=FALSE";
             context.writer.WriteExecLine(command);
@@ -192,22 +193,17 @@ bool StaticMeshExport::WriteAseFile() {
     if (!triangles.Get()) return false;
     const Mesh* mesh = &static_cast<const TriObject*>(triangles.Get())->GetMesh();
     T3dWriter& writer = context.writer;
-    if (!writer.OpenAse(name, meshPackage)) return false;
+    if (!writer.OpenAse(meshName, meshPackage)) return false;
 
     writer.AseLong("3DSMAX_ASCIIEXPORT", 200);
     writer.AseString("COMMENT", kComment, true);
     if (textures.Count() > 0) WriteMaterialList(writer, textures);
-    WriteGeometry(writer, name, *mesh, textures);
+    WriteGeometry(writer, meshName, *mesh, textures);
     writer.CloseAse();
     return true;
 }
 
 std::string StaticMeshExport::StaticMeshReference() const {
-    std::string meshName = name;
-    if (instanceSource) {
-        meshName = instanceSource->GetName();
-        Sanitize(meshName);
-    }
     return "StaticMesh'" + meshPackage + "." + group + "." + meshName + "'";
 }
 

@@ -21,7 +21,7 @@ public:
     int Write() override;
     // The actor block; the mover record puts its own in its place.
     virtual void WriteActor();
-    // The node's mesh at time 0 as "<directory>ase_<meshPackage>\<name>.ase";
+    // The node's mesh at time 0 as "<directory>ase_<meshPackage>\<meshName>.ase";
     // false, with no file, when the node's object cannot become a triangle
     // mesh or the file cannot be created.
     bool WriteAseFile();
@@ -32,4 +32,7 @@ protected:
     std::string StaticMeshReference() const;
     // The earlier node whose mesh this node shows; null when it has its own.
     INode* instanceSource;
+    // The name of the mesh shown: the instance source's, or the node's own
+    // made unique among the meshes of its package.
+    std::string meshName;
 };

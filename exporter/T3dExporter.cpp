@@ -34,7 +34,11 @@ int T3dExporter::DoExport(const char* name, ExpInterface* ei, Interface* ip, boo
     if (!suppressPrompts && RunOptionsDialog(options_, ui::GetActiveWindow()) != 0) return 1;
 
     T3dWriter writer;
-    if (!writer.Open(name)) return 0;
+    ip->SetExportFailure({});
+    if (!writer.Open(name)) {
+        ip->SetExportFailure(writer.FailureText());
+        return 0;
+    }
     ExportRegistry registry;
     SceneBounds bounds;
     ExportContext context{writer, options_, registry, ip};
@@ -59,7 +63,10 @@ int T3dExporter::DoExport(const char* name, ExpInterface* ei, Interface* ip, boo
 
     // A map that could not be created, or a disk that filled up, must not
     // pass for a finished level.
-    if (!finished || writer.WriteFailed()) return 0;
+    if (!finished || writer.WriteFailed()) {
+        ip->SetExportFailure(writer.FailureText());
+        return 0;
+    }
     // As the records name it: the option is the user's text.
     std::string package = options_.Package;
     Sanitize(package);

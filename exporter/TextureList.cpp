@@ -2,6 +2,9 @@
 
 #include "common/Sanitize.h"
 #include "common/T3dWriter.h"
+#include "exporter/EditorName.h"
+#include "exporter/LowerCase.h"
+#include "host/scene/Interface.h"
 #include "exporter/TextureImport.h"
 #include "host/scene/HostClassIds.h"
 
@@ -47,6 +50,17 @@ const std::string* PathOf(const TextureEntry& entry, int mapChannel) {
     }
 }
 
+// The bitmap's file name without folder and extension, sanitised, whatever
+// its length; empty when nothing is left.
+std::string BitmapName(const std::string& path) {
+    // Our paths may use either folder separator.
+    const std::size_t folderEnd = path.find_last_of("\\/");
+    std::string fileName = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+    fileName = fileName.substr(0, fileName.rfind('.'));
+    Sanitize(fileName);
+    return fileName;
+}
+
 }  // namespace
 
 bool ExportRegistry::Add(const Entry& entry) {
@@ -71,6 +85,22 @@ INode* ExportRegistry::FindMeshInstance(INode& node) {
     }
     Add({&node, object, material});
     return nullptr;
+}
+
+std::string ExportRegistry::ClaimMeshName(const INode& node, const std::string& name, const std::string& package) {
+    std::string claimed = name;
+    for (int number = 2; !meshKeys_.insert(LowerCase(package + "\\" + claimed)).second; ++number) {
+        claimed = name + "_" + std::to_string(number);
+        FitEditorName(claimed);
+    }
+    if (claimed != name) renamedMeshes_.insert(&node);
+    meshNames_[&node] = claimed;
+    return claimed;
+}
+
+std::string ExportRegistry::MeshNameOf(const INode& node) const {
+    const auto found = meshNames_.find(&node);
+    return found == meshNames_.end() ? std::string() : found->second;
 }
 
 BitmapTex* GetBitmap(const Mtl* material, int index, int mapChannel) {
@@ -119,6 +149,11 @@ void TextureList::WriteTextureImports(T3dWriter& writer, const std::string& text
             std::string name;
             if (!GetTextureName(i, mapChannel, name)) continue;
             const std::string& path = *PathOf(textures[static_cast<std::size_t>(i)], mapChannel);
+            if (BitmapName(path).size() > kEditorNameMax) {
+                host.Warn("name too long", "bitmap \"" + path + "\" has a name longer than the editor's " +
+                                               std::to_string(kEditorNameMax) + " characters: it is imported as " +
+                                               name);
+            }
             WriteTextureImport(path, name, texturePackage, group, writer, host);
         }
     }
@@ -142,12 +177,9 @@ bool TextureList::GetTexturePath(int index, int mapChannel, std::string& path) c
 bool TextureList::GetTextureName(int index, int mapChannel, std::string& name) const {
     std::string path;
     if (!GetTexturePath(index, mapChannel, path)) return false;
-    // Our paths may use either folder separator.
-    const std::size_t folderEnd = path.find_last_of("\\/");
-    std::string fileName = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
-    fileName = fileName.substr(0, fileName.rfind('.'));
+    std::string fileName = BitmapName(path);
     if (fileName.empty()) return false;
-    Sanitize(fileName);
+    FitEditorName(fileName);
     name = std::move(fileName);
     return true;
 }

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,6 +46,16 @@ public:
 
     std::size_t Count() const { return entries_.size(); }
 
+    // The static mesh name of node, whose mesh goes into package: name
+    // itself, or when another mesh of that package has it (the editor and
+    // the file system ignore case) the first of name_2, name_3, ... that is
+    // free, shortened to the editor's limit.
+    std::string ClaimMeshName(const INode& node, const std::string& name, const std::string& package);
+    // The name ClaimMeshName gave node's mesh; empty when it gave none.
+    std::string MeshNameOf(const INode& node) const;
+    // True when ClaimMeshName had to give node's mesh a name of its own.
+    bool MeshRenamed(const INode& node) const { return renamedMeshes_.count(&node) != 0; }
+
     // The static-mesh files written so far.
     void CountAseFile() { ++aseFiles_; }
     int AseFileCount() const { return aseFiles_; }
@@ -59,6 +71,10 @@ private:
 
     std::vector<Entry> entries_;
     int aseFiles_ = 0;
+    // "<package>\<name>" of every mesh named, in lower case.
+    std::set<std::string> meshKeys_;
+    std::map<const INode*, std::string> meshNames_;
+    std::set<const INode*> renamedMeshes_;
 };
 
 // The bitmap in map slot mapChannel of the material's sub-material index:

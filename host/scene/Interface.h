@@ -95,6 +95,10 @@ public:
     // What the last export put into the level, for the program to print.
     void SetExportSummary(std::string text) { summary_ = std::move(text); }
     const std::string& GetExportSummary() const { return summary_; }
+    // Why the last export failed ("<file>: <reason>"), for the program to
+    // print; empty when it did not fail or gave no reason.
+    void SetExportFailure(std::string text) { failure_ = std::move(text); }
+    const std::string& GetExportFailure() const { return failure_; }
 
     // Adds a page to the command panel: a modeless dialog made from
     // dialogTemplate inside the panel, whose procedure proc gets param with
@@ -154,6 +158,7 @@ private:
     WarningSink* warningSink_ = nullptr;
     int warnings_ = 0;
     std::string summary_;
+    std::string failure_;
     TimeValue time_ = 0;
     ui::HWND commandPanel_ = nullptr;
     std::vector<RollupPage> pages_;

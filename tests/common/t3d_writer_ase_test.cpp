@@ -164,7 +164,9 @@ TEST(T3dWriterAseOpen, WindowsStyleDirectoryAndFailures) {
     writer.AseLong("LOST", 1);
     writer.Close();
     EXPECT_EQ(FileContents("C:/maps/ase_Blocked"), "a file");
-    EXPECT_FALSE(writer.WriteFailed());
+    EXPECT_TRUE(writer.WriteFailed()) << "a mesh without its file fails the export";
+    EXPECT_NE(writer.FailureText().find("ase_Blocked/Rock.ase: Not a directory"), std::string::npos)
+        << writer.FailureText();
 }
 
 }  // namespace

@@ -100,14 +100,16 @@ TEST_F(StaticMeshRecordTest, NothingWhenTheMeshIsNotWritten) {
     EXPECT_EQ(MeshRecord(AddObjectNode("Helper", scene.Adopt(new DummyObject))).Write(), 1);
     EXPECT_EQ(MeshRecord(AddObjectNode("Line", scene.Adopt(new SplineShape))).Write(), 1);
     EXPECT_EQ(MeshRecord(AddObjectNode("Empty", nullptr)).Write(), 1);
-    // A package folder that cannot be made.
+    EXPECT_EQ(ExecText(), "");
+    EXPECT_EQ(ActorText(), "");
+
+    // A package folder that cannot be made: the node is missing, so the
+    // export has failed.
     ASSERT_TRUE(os::ReplaceFile(folder / "ase_Blocked_S", "a file"));
     options->Package = "Blocked";
     EXPECT_EQ(MeshRecord(AddObjectNode("Rock", MeshObject(Triangle()))).Write(), 1);
-
-    EXPECT_EQ(ExecText(), "");
-    EXPECT_EQ(ActorText(), "");
-    EXPECT_EQ(folder.Entries(), (Names{"Level._3d", "Level.exec", "ase_Blocked_S"}));
+    EXPECT_TRUE(writer.WriteFailed());
+    EXPECT_NE(writer.FailureText().find("ase_Blocked_S/Rock.ase: Not a directory"), std::string::npos);
 }
 
 // A record with an actor block of its own, as the mover record has.
