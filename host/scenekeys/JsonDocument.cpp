@@ -282,6 +282,18 @@ private:
             Fail("an array or object holds more than " + std::to_string(kCountMask - 1) + " values");
     }
 
+    // After an element or member: true past a comma, false past close.
+    bool NextElement(char close) {
+        p_ = SkipSpace(p_, end_);
+        if (p_ < end_ && *p_ == ',') {
+            p_ = SkipSpace(p_ + 1, end_);
+            return true;
+        }
+        if (p_ == end_ || *p_ != close) FailUnexpected(std::string("',' or '") + close + "'");
+        ++p_;
+        return false;
+    }
+
     JsonNode ParseArray(JsonNode parent, std::uint32_t offset, bool member, std::uint32_t delta) {
         const std::uint32_t packedDelta = delta <= (kCountMask >> kPackedCountBits) ? delta : 0;
         const JsonNode node = AddSlot(offset, parent, JsonKind::Array, member, packedDelta << kPackedCountBits);
@@ -306,16 +318,7 @@ private:
                     scratch_.push_back(ParseValue(node, UINT32_MAX));
                 }
                 ++count;
-                p_ = SkipSpace(p_, end_);
-                if (p_ < end_ && *p_ == ',') {
-                    p_ = SkipSpace(p_ + 1, end_);
-                    continue;
-                }
-                if (p_ < end_ && *p_ == ']') {
-                    ++p_;
-                    break;
-                }
-                FailUnexpected("',' or ']'");
+                if (!NextElement(']')) break;
             }
         }
         if (packed) {
@@ -363,16 +366,7 @@ private:
                 p_ = SkipSpace(p_ + 1, end_);
                 scratch_.push_back(ParseValue(node, Offset(keyStart)));
                 ++count;
-                p_ = SkipSpace(p_, end_);
-                if (p_ < end_ && *p_ == ',') {
-                    p_ = SkipSpace(p_ + 1, end_);
-                    continue;
-                }
-                if (p_ < end_ && *p_ == '}') {
-                    ++p_;
-                    break;
-                }
-                FailUnexpected("',' or '}'");
+                if (!NextElement('}')) break;
             }
         }
         CloseContainer(node, count);
