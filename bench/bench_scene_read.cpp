@@ -91,6 +91,8 @@ Sample Run(const std::vector<std::string>& args) {
     for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
     timespec start{}, end{};
+    // The child's stdio would otherwise write what this one has buffered.
+    std::fflush(stdout);
     ::clock_gettime(CLOCK_MONOTONIC, &start);
     const pid_t child = ::fork();
     if (child == 0) {

@@ -39,12 +39,9 @@ Face ReadFace(const JsonCursor& entry, std::size_t vertexCount) {
     // Faces come by the million: one pass over the keys, then the values in
     // a fixed order, so the first fault reported does not depend on the
     // order of the keys.
-    entry.ExpectKeys({"v", "mtl", "smoothing", "edges"});
-    std::optional<JsonCursor> v, mtl, smoothing, edges;
-    for (const auto& [key, value] : entry.Members()) {
-        auto& slot = key == "v" ? v : key == "mtl" ? mtl : key == "smoothing" ? smoothing : edges;
-        slot = value;
-    }
+    std::optional<JsonCursor> members[4];
+    entry.ExpectKeys({"v", "mtl", "smoothing", "edges"}, members);
+    const auto& [v, mtl, smoothing, edges] = members;
     if (!v) entry.Key("v");  // fails: the corners are required
     ReadCorners(*v, vertexCount, face);
     face.setMatID(static_cast<MtlID>(mtl ? mtl->Integer(0, kMaxMtlID) : 0));

@@ -107,19 +107,23 @@ void JsonCursor::ExpectObject() const {
     if (!IsObject()) FailExpected("an object");
 }
 
-void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const {
+void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const { ExpectKeys(allowed, nullptr); }
+
+void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed, std::optional<JsonCursor>* found) const {
     if (keyListRecorder) keyListRecorder(Path(), allowed);
     ExpectObject();
     const std::uint32_t count = document_->Count(node_);
     for (std::uint32_t i = 0; i < count; ++i) {
         const JsonNode member = document_->Child(node_, i);
         const std::string_view raw = document_->RawKey(member);
-        if (raw.find('\\') == std::string_view::npos &&
-            std::find(allowed.begin(), allowed.end(), raw) != allowed.end()) {
-            continue;
+        auto at = raw.find('\\') == std::string_view::npos ? std::find(allowed.begin(), allowed.end(), raw)
+                                                            : allowed.end();
+        if (at == allowed.end()) {
+            const std::string key = document_->Key(member);
+            at = std::find(allowed.begin(), allowed.end(), key);
+            if (at == allowed.end()) Fail("unknown key " + Quoted(key));
         }
-        const std::string key = document_->Key(member);
-        if (std::find(allowed.begin(), allowed.end(), key) == allowed.end()) Fail("unknown key " + Quoted(key));
+        if (found) found[at - allowed.begin()] = JsonCursor(*document_, member, JsonDocument::kWhole);
     }
 }
 

@@ -40,6 +40,9 @@ public:
     // file is the one reported. ExpectKeys fails unless this is an object
     // whose keys are all among allowed.
     void ExpectKeys(std::initializer_list<std::string_view> allowed) const;
+    // The same in the pass that hands out the members: found[i] is the
+    // member of allowed key i, or empty; for objects read by the million.
+    void ExpectKeys(std::initializer_list<std::string_view> allowed, std::optional<JsonCursor>* found) const;
     // For a test that holds the documented keys against the readers': while
     // set, every ExpectKeys call reports its path and allowed keys to it.
     using KeyListRecorder = void (*)(const std::string& path, std::initializer_list<std::string_view> allowed);

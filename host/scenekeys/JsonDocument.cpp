@@ -14,18 +14,6 @@
 namespace scenefile {
 namespace {
 
-// Slot info: the kind in the top four bits, then the member and packed
-// flags, then the count of elements or members.
-constexpr std::uint32_t kKindShift = 28;
-constexpr std::uint32_t kMemberBit = 1u << 27;
-constexpr std::uint32_t kPackedBit = 1u << 26;
-constexpr std::uint32_t kCountMask = kPackedBit - 1;
-// The low bits hold a container's count. A member also keeps how far its
-// value stands from its key (0: too far, found by scanning): a scalar in the
-// low bits, a packed array above its count, any other container in its
-// second slot.
-constexpr std::uint32_t kPackedCountBits = 5;
-constexpr std::uint32_t kPackedCountMask = (1u << kPackedCountBits) - 1;
 // Short arrays of plain numbers keep their elements in the text.
 constexpr std::uint32_t kMaxPacked = 16;
 // Beyond this many members an object's keys are checked through a hash set.
@@ -195,7 +183,7 @@ public:
         // Editors on Windows may start the file with a byte-order mark.
         if (end_ - p_ >= 3 && std::memcmp(p_, "\xEF\xBB\xBF", 3) == 0) p_ += 3;
         p_ = SkipSpace(p_, end_);
-        ParseValue(kRoot, UINT32_MAX);
+        ParseValue(UINT32_MAX);
         p_ = SkipSpace(p_, end_);
         if (p_ != end_) Fail("unexpected " + Shown(*p_) + " after the end of the document");
     }
@@ -226,11 +214,11 @@ private:
         return path;
     }
 
-    JsonNode AddSlot(std::uint32_t offset, JsonNode parent, JsonKind kind, bool member, std::uint32_t count) {
+    JsonNode AddSlot(std::uint32_t offset, JsonKind kind, bool member, std::uint32_t count) {
         if (doc_.slots_.Size() >= UINT32_MAX - 2) Fail("the document holds too many values");
         const auto node = static_cast<JsonNode>(doc_.slots_.Size());
         const std::uint32_t info = (static_cast<std::uint32_t>(kind) << kKindShift) | (member ? kMemberBit : 0) | count;
-        doc_.slots_.Push(Slot{offset, parent, info});
+        doc_.slots_.Push(Slot{offset, info});
         return node;
     }
 
@@ -238,42 +226,51 @@ private:
 
     // keyOffset is the member's key, or UINT32_MAX for an array element or
     // the document.
-    JsonNode ParseValue(JsonNode parent, std::uint32_t keyOffset) {
+    JsonNode ParseValue(std::uint32_t keyOffset) {
         const bool member = keyOffset != UINT32_MAX;
         const std::uint32_t offset = member ? keyOffset : Offset(p_);
         const std::uint32_t delta = Offset(p_) - offset;
         const std::uint32_t scalarDelta = delta <= kCountMask ? delta : 0;
         if (p_ == end_) FailUnexpected("a value");
         switch (*p_) {
-            case '{': return ParseObject(parent, offset, member, delta);
-            case '[': return ParseArray(parent, offset, member, delta);
-            case '"': ScanString(); return AddSlot(offset, parent, JsonKind::String, member, scalarDelta);
-            case 't': ScanLiteral("true"); return AddSlot(offset, parent, JsonKind::True, member, scalarDelta);
-            case 'f': ScanLiteral("false"); return AddSlot(offset, parent, JsonKind::False, member, scalarDelta);
-            case 'n': ScanLiteral("null"); return AddSlot(offset, parent, JsonKind::Null, member, scalarDelta);
+            case '{': return ParseObject(offset, member, delta);
+            case '[': return ParseArray(offset, member, delta);
+            case '"': ScanString(); return AddSlot(offset, JsonKind::String, member, scalarDelta);
+            case 't': ScanLiteral("true"); return AddSlot(offset, JsonKind::True, member, scalarDelta);
+            case 'f': ScanLiteral("false"); return AddSlot(offset, JsonKind::False, member, scalarDelta);
+            case 'n': ScanLiteral("null"); return AddSlot(offset, JsonKind::Null, member, scalarDelta);
             default: {
                 if (*p_ != '-' && !IsDigit(*p_)) FailUnexpected("a value");
-                const char* start = p_;
-                ScanNumber();
-                const JsonKind kind = NumberKind(std::string_view(start, static_cast<std::size_t>(p_ - start)));
-                return AddSlot(offset, parent, kind, member, scalarDelta);
+                return AddSlot(offset, ScanNumber(), member, scalarDelta);
             }
         }
     }
 
-    void Enter(bool object) {
+    void CheckDepth() const {
         if (open_.size() >= static_cast<std::size_t>(kMaxDepth)) {
             throw ReadError(OpenPath(), "values nest deeper than " + std::to_string(kMaxDepth) + " levels");
         }
+    }
+
+    void Enter(bool object) {
+        CheckDepth();
         open_.push_back(Open{object, 0, {}, scratch_.size(), keys_.size()});
     }
 
-    // Moves the container's children from the scratch stack into one run.
+    // Moves the container's children from the scratch stack into one run,
+    // unless they directly follow its second slot (every child but the last
+    // a single slot, as in a face object or a list of points).
     void CloseContainer(JsonNode node, std::uint32_t count) {
         Open& open = open_.back();
-        doc_.slots_[node + 1].offset = static_cast<std::uint32_t>(doc_.children_.Size());
-        for (std::size_t i = open.childrenMark; i < scratch_.size(); ++i) doc_.children_.Push(scratch_[i]);
-        scratch_.resize(open.childrenMark);
+        const std::size_t first = open.childrenMark;
+        const bool adjacent = count == 0 || (scratch_[first] == node + 2 && scratch_.back() - scratch_[first] == count - 1);
+        if (adjacent) {
+            doc_.slots_[node + 1].offset = kAdjacent;
+        } else {
+            doc_.slots_[node + 1].offset = static_cast<std::uint32_t>(doc_.children_.Size());
+            for (std::size_t i = first; i < scratch_.size(); ++i) doc_.children_.Push(scratch_[i]);
+        }
+        scratch_.resize(first);
         doc_.slots_[node].info |= count;
     }
 
@@ -294,10 +291,12 @@ private:
         return false;
     }
 
-    JsonNode ParseArray(JsonNode parent, std::uint32_t offset, bool member, std::uint32_t delta) {
+    JsonNode ParseArray(std::uint32_t offset, bool member, std::uint32_t delta) {
         const std::uint32_t packedDelta = delta <= (kCountMask >> kPackedCountBits) ? delta : 0;
-        const JsonNode node = AddSlot(offset, parent, JsonKind::Array, member, packedDelta << kPackedCountBits);
-        Enter(false);
+        const JsonNode node = AddSlot(offset, JsonKind::Array, member, packedDelta << kPackedCountBits);
+        // Most arrays hold plain numbers only: they are entered (for the
+        // paths of errors inside them) when another value comes.
+        CheckDepth();
         ++p_;
         p_ = SkipSpace(p_, end_);
         bool packed = true;
@@ -307,7 +306,6 @@ private:
             ++p_;
         } else {
             for (;;) {
-                open_.back().index = count;
                 CheckCount(count);
                 if (packed && count < kMaxPacked && p_ < end_ && (*p_ == '-' || IsDigit(*p_))) {
                     numbers[count] = Offset(p_);
@@ -315,7 +313,8 @@ private:
                 } else {
                     if (packed) Unpack(node, numbers, count, delta);
                     packed = false;
-                    scratch_.push_back(ParseValue(node, UINT32_MAX));
+                    open_.back().index = count;
+                    scratch_.push_back(ParseValue(UINT32_MAX));
                 }
                 ++count;
                 if (!NextElement(']')) break;
@@ -325,26 +324,27 @@ private:
             doc_.slots_[node].info |= kPackedBit | count;
         } else {
             CloseContainer(node, count);
+            open_.pop_back();
         }
-        open_.pop_back();
         return node;
     }
 
     // The array holds more than plain numbers after all: its elements so far
     // become nodes, after the slot that holds where its children start.
     void Unpack(JsonNode node, const std::uint32_t* numbers, std::uint32_t count, std::uint32_t delta) {
+        Enter(false);
         doc_.slots_[node].info &= ~kCountMask;
-        doc_.slots_.Push(Slot{0, delta, 0});
+        doc_.slots_.Push(Slot{0, delta});
         for (std::uint32_t i = 0; i < count; ++i) {
             const char* start = begin_ + numbers[i];
             const std::string_view token(start, static_cast<std::size_t>(TokenEnd(start, end_) - start));
-            scratch_.push_back(AddSlot(numbers[i], node, NumberKind(token), false, 0));
+            scratch_.push_back(AddSlot(numbers[i], NumberKind(token), false, 0));
         }
     }
 
-    JsonNode ParseObject(JsonNode parent, std::uint32_t offset, bool member, std::uint32_t delta) {
-        const JsonNode node = AddSlot(offset, parent, JsonKind::Object, member, 0);
-        doc_.slots_.Push(Slot{0, delta, 0});
+    JsonNode ParseObject(std::uint32_t offset, bool member, std::uint32_t delta) {
+        const JsonNode node = AddSlot(offset, JsonKind::Object, member, 0);
+        doc_.slots_.Push(Slot{0, delta});
         Enter(true);
         ++p_;
         p_ = SkipSpace(p_, end_);
@@ -357,14 +357,14 @@ private:
                 CheckCount(count);
                 if (p_ == end_ || *p_ != '"') FailUnexpected("a key string");
                 const char* keyStart = p_;
-                ScanString();
+                const bool escaped = ScanString();
                 const std::string_view key(keyStart + 1, static_cast<std::size_t>(p_ - keyStart - 2));
-                CheckKey(key, manyKeys);
+                CheckKey(key, escaped, manyKeys);
                 open_.back().key = std::string_view(keyStart, static_cast<std::size_t>(p_ - keyStart));
                 p_ = SkipSpace(p_, end_);
                 if (p_ == end_ || *p_ != ':') FailUnexpected("':'");
                 p_ = SkipSpace(p_ + 1, end_);
-                scratch_.push_back(ParseValue(node, Offset(keyStart)));
+                scratch_.push_back(ParseValue(Offset(keyStart)));
                 ++count;
                 if (!NextElement('}')) break;
             }
@@ -376,9 +376,9 @@ private:
     }
 
     // A key may stand once in an object; keys are compared unescaped.
-    void CheckKey(std::string_view raw, std::unordered_set<std::string_view>& manyKeys) {
+    void CheckKey(std::string_view raw, bool escaped, std::unordered_set<std::string_view>& manyKeys) {
         std::string_view key = raw;
-        if (raw.find('\\') != std::string_view::npos) {
+        if (escaped) {
             escapedKeys_.push_back(Unescape("\"" + std::string(raw) + "\""));
             key = escapedKeys_.back();
         }
@@ -413,22 +413,33 @@ private:
         while (p_ < end_ && IsDigit(*p_)) ++p_;
     }
 
-    void ScanNumber() {
-        if (*p_ == '-') ++p_;
+    // Returns the kind the number is read as.
+    JsonKind ScanNumber() {
+        const char* start = p_;
+        const bool negative = *p_ == '-';
+        if (negative) ++p_;
         if (p_ < end_ && *p_ == '0') {
             ++p_;
         } else {
             ScanDigits();
         }
+        // Up to 18 digits fit 64 bits with or without a sign.
+        const bool shortInteger = p_ - start - (negative ? 1 : 0) <= 18;
+        bool integer = true;
         if (p_ < end_ && *p_ == '.') {
             ++p_;
             ScanDigits();
+            integer = false;
         }
         if (p_ < end_ && (*p_ == 'e' || *p_ == 'E')) {
             ++p_;
             if (p_ < end_ && (*p_ == '+' || *p_ == '-')) ++p_;
             ScanDigits();
+            integer = false;
         }
+        if (!integer) return JsonKind::Float;
+        if (shortInteger) return negative ? JsonKind::Negative : JsonKind::Unsigned;
+        return NumberKind(std::string_view(start, static_cast<std::size_t>(p_ - start)));
     }
 
     void ScanEscape() {
@@ -458,8 +469,10 @@ private:
         return value;
     }
 
-    void ScanString() {
+    // Returns whether the string holds an escape.
+    bool ScanString() {
         ++p_;
+        bool escaped = false;
         for (;;) {
             while (p_ < end_) {
                 const auto c = static_cast<unsigned char>(*p_);
@@ -470,10 +483,11 @@ private:
             const auto c = static_cast<unsigned char>(*p_);
             if (c == '"') {
                 ++p_;
-                return;
+                return escaped;
             }
             if (c == '\\') {
                 ScanEscape();
+                escaped = true;
             } else if (c < 0x20) {
                 Fail("a control character must be escaped in a string");
             } else {
@@ -506,33 +520,14 @@ JsonDocument::JsonDocument(std::string_view text, BoolForm bools) : text_(text),
 
 JsonDocument::~JsonDocument() = default;
 
-JsonKind JsonDocument::Kind(JsonNode node, std::uint32_t element) const {
-    if (element != kWhole) return NumberKind(Token(node, element));
-    return static_cast<JsonKind>(slots_[node].info >> kKindShift);
-}
-
-std::uint32_t JsonDocument::Count(JsonNode node) const {
-    const std::uint32_t low = slots_[node].info & kCountMask;
-    return IsPacked(node) ? low & kPackedCountMask : low;
-}
-
 std::uint32_t JsonDocument::ValueDelta(JsonNode node) const {
     const std::uint32_t low = slots_[node].info & kCountMask;
     switch (Kind(node, kWhole)) {
-        case JsonKind::Array: return IsPacked(node) ? low >> kPackedCountBits : slots_[node + 1].parent;
-        case JsonKind::Object: return slots_[node + 1].parent;
+        case JsonKind::Array: return IsPacked(node) ? low >> kPackedCountBits : slots_[node + 1].info;
+        case JsonKind::Object: return slots_[node + 1].info;
         default: return low;
     }
 }
-
-bool JsonDocument::IsPacked(JsonNode node) const { return (slots_[node].info & kPackedBit) != 0; }
-
-JsonNode JsonDocument::Child(JsonNode node, std::uint32_t i) const {
-    if (IsPacked(node)) return kWhole;
-    return children_[slots_[node + 1].offset + i];
-}
-
-JsonNode JsonDocument::Parent(JsonNode node) const { return slots_[node].parent; }
 
 std::uint32_t JsonDocument::ValueOffset(JsonNode node) const {
     const Slot& slot = slots_[node];
@@ -582,22 +577,23 @@ std::string JsonDocument::Key(JsonNode member) const {
     return Unescape(std::string_view(raw.data() - 1, raw.size() + 2));
 }
 
-std::uint32_t JsonDocument::IndexInParent(JsonNode node) const {
-    const JsonNode parent = Parent(node);
-    const std::uint32_t count = Count(parent);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        if (Child(parent, i) == node) return i;
-    }
-    return count;
-}
-
+// Slots stand in document order, a container before its values, so the way
+// down from the root to a node takes at each container the last value that
+// starts at or before it. Only the path of an error needs this.
 std::string JsonDocument::Path(JsonNode node, std::uint32_t element) const {
-    std::vector<JsonNode> chain;
-    for (JsonNode at = node; at != kRoot; at = Parent(at)) chain.push_back(at);
     std::string path;
-    for (auto at = chain.rbegin(); at != chain.rend(); ++at) {
-        const bool member = (slots_[*at].info & kMemberBit) != 0;
-        path = member ? KeyPath(path, Key(*at)) : IndexPath(path, IndexInParent(*at));
+    for (JsonNode at = kRoot; at != node;) {
+        std::uint32_t low = 0, high = Count(at);
+        while (low < high) {
+            const std::uint32_t middle = low + (high - low) / 2;
+            if (Child(at, middle) <= node) {
+                low = middle + 1;
+            } else {
+                high = middle;
+            }
+        }
+        at = Child(at, low - 1);
+        path = (slots_[at].info & kMemberBit) != 0 ? KeyPath(path, Key(at)) : IndexPath(path, low - 1);
     }
     return element == kWhole ? path : IndexPath(path, element);
 }

@@ -79,17 +79,29 @@ public:
     // A member's key, unescaped; its raw text between the quotes.
     std::string Key(JsonNode member) const;
     std::string_view RawKey(JsonNode member) const;
-    // The container that holds node; not for the root.
-    JsonNode Parent(JsonNode node) const;
     // The path of a value as error messages show it (see JsonPath.h).
     std::string Path(JsonNode node, std::uint32_t element) const;
 
 private:
     class Parser;
+    // Slot info: the kind in the top four bits, then the member and packed
+    // flags, then the count of elements or members.
+    static constexpr std::uint32_t kKindShift = 28;
+    static constexpr std::uint32_t kMemberBit = 1u << 27;
+    static constexpr std::uint32_t kPackedBit = 1u << 26;
+    static constexpr std::uint32_t kCountMask = kPackedBit - 1;
+    // The low bits hold a container's count. A member also keeps how far its
+    // value stands from its key (0: too far, found by scanning): a scalar in the
+    // low bits, a packed array above its count, any other container in its
+    // second slot.
+    static constexpr std::uint32_t kPackedCountBits = 5;
+    static constexpr std::uint32_t kPackedCountMask = (1u << kPackedCountBits) - 1;
+    // A container's second slot holds this instead of the start of its run of
+    // children when they are the slots right after it.
+    static constexpr std::uint32_t kAdjacent = UINT32_MAX;
     struct Slot {
         std::uint32_t offset;  // of the key for members, else of the value
-        std::uint32_t parent;
-        std::uint32_t info;  // kind, member flag, packed flag and count
+        std::uint32_t info;    // kind, member flag, packed flag and count
     };
     // Grows in fixed blocks, so a large document never holds twice its index
     // while it grows. A block's pages are mapped in one call: touching fresh
@@ -121,18 +133,38 @@ private:
     std::uint32_t ValueOffset(JsonNode node) const;
     std::uint32_t ValueDelta(JsonNode node) const;
     std::uint32_t ElementOffset(JsonNode node, std::uint32_t element) const;
-    std::uint32_t IndexInParent(JsonNode node) const;
 
     std::string_view text_;
     BoolForm bools_;
     Blocks<Slot> slots_;
     // The children of containers, each container's in one run; a container's
-    // second slot holds the start of its run.
+    // second slot holds the start of its run. Children that are the slots
+    // right after that second slot need no run.
     Blocks<std::uint32_t> children_;
 };
 
 // The kind a number token is read as.
 JsonKind NumberKind(std::string_view token);
+
+// The accessors every read goes through.
+inline JsonKind JsonDocument::Kind(JsonNode node, std::uint32_t element) const {
+    if (element != kWhole) return NumberKind(Token(node, element));
+    return static_cast<JsonKind>(slots_[node].info >> kKindShift);
+}
+
+inline bool JsonDocument::IsPacked(JsonNode node) const { return (slots_[node].info & kPackedBit) != 0; }
+
+inline std::uint32_t JsonDocument::Count(JsonNode node) const {
+    const std::uint32_t low = slots_[node].info & kCountMask;
+    return IsPacked(node) ? low & kPackedCountMask : low;
+}
+
+inline JsonNode JsonDocument::Child(JsonNode node, std::uint32_t i) const {
+    if (IsPacked(node)) return kWhole;
+    const std::uint32_t start = slots_[node + 1].offset;
+    return start == kAdjacent ? node + 2 + i : children_[start + i];
+}
+
 // The string token (with its quotes) unescaped; the parser has checked it.
 std::string Unescape(std::string_view token);
 
