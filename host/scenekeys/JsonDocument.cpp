@@ -258,16 +258,18 @@ private:
     }
 
     // Moves the container's children from the scratch stack into one run,
-    // unless they directly follow its second slot (every child but the last
-    // a single slot, as in a face object or a list of points).
+    // unless they directly follow its run slot (every child but the last a
+    // single slot, as in a face object or a list of points).
     void CloseContainer(JsonNode node, std::uint32_t count) {
         Open& open = open_.back();
         const std::size_t first = open.childrenMark;
-        const bool adjacent = count == 0 || (scratch_[first] == node + 2 && scratch_.back() - scratch_[first] == count - 1);
+        const JsonNode run = doc_.RunSlot(node);
+        const bool adjacent =
+            count == 0 || (scratch_[first] == run + 1 && scratch_.back() - scratch_[first] == count - 1);
         if (adjacent) {
-            doc_.slots_[node + 1].offset = kAdjacent;
+            doc_.slots_[run].offset = kAdjacent;
         } else {
-            doc_.slots_[node + 1].offset = static_cast<std::uint32_t>(doc_.children_.Size());
+            doc_.slots_[run].offset = static_cast<std::uint32_t>(doc_.children_.Size());
             for (std::size_t i = first; i < scratch_.size(); ++i) doc_.children_.Push(scratch_[i]);
         }
         scratch_.resize(first);
@@ -311,7 +313,7 @@ private:
                     numbers[count] = Offset(p_);
                     ScanNumber();
                 } else {
-                    if (packed) Unpack(node, numbers, count, delta);
+                    if (packed) Unpack(node, member, numbers, count, delta);
                     packed = false;
                     open_.back().index = count;
                     scratch_.push_back(ParseValue(UINT32_MAX));
@@ -330,11 +332,11 @@ private:
     }
 
     // The array holds more than plain numbers after all: its elements so far
-    // become nodes, after the slot that holds where its children start.
-    void Unpack(JsonNode node, const std::uint32_t* numbers, std::uint32_t count, std::uint32_t delta) {
+    // become nodes, after its run slot.
+    void Unpack(JsonNode node, bool member, const std::uint32_t* numbers, std::uint32_t count, std::uint32_t delta) {
         Enter(false);
         doc_.slots_[node].info &= ~kCountMask;
-        doc_.slots_.Push(Slot{0, delta});
+        if (member) doc_.slots_.Push(Slot{0, delta});
         for (std::uint32_t i = 0; i < count; ++i) {
             const char* start = begin_ + numbers[i];
             const std::string_view token(start, static_cast<std::size_t>(TokenEnd(start, end_) - start));
@@ -344,7 +346,7 @@ private:
 
     JsonNode ParseObject(std::uint32_t offset, bool member, std::uint32_t delta) {
         const JsonNode node = AddSlot(offset, JsonKind::Object, member, 0);
-        doc_.slots_.Push(Slot{0, delta});
+        if (member) doc_.slots_.Push(Slot{0, delta});
         Enter(true);
         ++p_;
         p_ = SkipSpace(p_, end_);
@@ -546,6 +548,10 @@ std::uint32_t JsonDocument::ElementOffset(JsonNode node, std::uint32_t element) 
 }
 
 std::string_view JsonDocument::Token(JsonNode node, std::uint32_t element) const {
+    if (element == kWhole) {
+        const JsonKind kind = Kind(node, kWhole);
+        if (kind == JsonKind::Array || kind == JsonKind::Object) return {};
+    }
     const std::uint32_t offset = element == kWhole ? ValueOffset(node) : ElementOffset(node, element);
     const char* start = text_.data() + offset;
     return std::string_view(start, static_cast<std::size_t>(TokenEnd(start, text_.data() + text_.size()) - start));

@@ -72,7 +72,8 @@ public:
     // packed.
     JsonNode Child(JsonNode node, std::uint32_t i) const;
     bool IsPacked(JsonNode node) const;
-    // The text of a scalar: numbers as written, strings with their quotes.
+    // The text of a scalar: numbers as written, strings with their quotes;
+    // empty for a container.
     std::string_view Token(JsonNode node, std::uint32_t element) const;
     // The tokens of the first count elements of a packed array, in one pass.
     void PackedTokens(JsonNode node, std::string_view* tokens, std::uint32_t count) const;
@@ -92,17 +93,21 @@ private:
     static constexpr std::uint32_t kCountMask = kPackedBit - 1;
     // The low bits hold a container's count. A member also keeps how far its
     // value stands from its key (0: too far, found by scanning): a scalar in the
-    // low bits, a packed array above its count, any other container in its
-    // second slot.
+    // low bits, a packed array above its count, any other container in the
+    // info of its run slot.
     static constexpr std::uint32_t kPackedCountBits = 5;
     static constexpr std::uint32_t kPackedCountMask = (1u << kPackedCountBits) - 1;
-    // A container's second slot holds this instead of the start of its run of
+    // A container's run slot holds this instead of the start of its run of
     // children when they are the slots right after it.
     static constexpr std::uint32_t kAdjacent = UINT32_MAX;
     struct Slot {
         std::uint32_t offset;  // of the key for members, else of the value
         std::uint32_t info;    // kind, member flag, packed flag and count
     };
+    // Where a container that is no packed array keeps the start of its run
+    // of children: a member (whose offset is its key's) in a second slot, any
+    // other in its own, whose offset no read needs.
+    JsonNode RunSlot(JsonNode node) const { return (slots_[node].info & kMemberBit) != 0 ? node + 1 : node; }
     // Grows in fixed blocks, so a large document never holds twice its index
     // while it grows. A block's pages are mapped in one call: touching fresh
     // memory a page at a time would cost more than the parse.
@@ -138,8 +143,8 @@ private:
     BoolForm bools_;
     Blocks<Slot> slots_;
     // The children of containers, each container's in one run; a container's
-    // second slot holds the start of its run. Children that are the slots
-    // right after that second slot need no run.
+    // run slot holds the start of its run. Children that are the slots right
+    // after the run slot need no run.
     Blocks<std::uint32_t> children_;
 };
 
@@ -161,8 +166,9 @@ inline std::uint32_t JsonDocument::Count(JsonNode node) const {
 
 inline JsonNode JsonDocument::Child(JsonNode node, std::uint32_t i) const {
     if (IsPacked(node)) return kWhole;
-    const std::uint32_t start = slots_[node + 1].offset;
-    return start == kAdjacent ? node + 2 + i : children_[start + i];
+    const JsonNode run = RunSlot(node);
+    const std::uint32_t start = slots_[run].offset;
+    return start == kAdjacent ? run + 1 + i : children_[start + i];
 }
 
 // The string token (with its quotes) unescaped; the parser has checked it.
