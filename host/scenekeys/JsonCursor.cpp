@@ -209,8 +209,10 @@ std::int64_t JsonCursor::Integer(std::int64_t min, std::int64_t max) const {
     const JsonKind kind = ScalarKind(token);
     if (kind != JsonKind::Unsigned && kind != JsonKind::Negative) FailExpected("an integer");
     // Non-negative integers may exceed int64.
-    const bool tooLarge = kind == JsonKind::Unsigned && Magnitude(token) > static_cast<std::uint64_t>(max);
-    const std::int64_t value = tooLarge ? max : SignedValue(token, kind);
+    const std::uint64_t magnitude = Magnitude(token);
+    const bool tooLarge = kind == JsonKind::Unsigned && magnitude > static_cast<std::uint64_t>(max);
+    const std::int64_t value =
+        tooLarge ? max : kind == JsonKind::Unsigned ? static_cast<std::int64_t>(magnitude) : SignedValue(token, kind);
     if (tooLarge || value < min || value > max) {
         Fail(Dump(token, kind) + " is out of range " + std::to_string(min) + ".." + std::to_string(max));
     }
