@@ -77,7 +77,7 @@ JsonCursor::KeyListRecorder keyListRecorder = nullptr;
 
 void JsonCursor::RecordKeyLists(KeyListRecorder recorder) { keyListRecorder = recorder; }
 
-std::string JsonCursor::Path() const { return document_->Path(node_, element_); }
+std::string JsonCursor::Path() const { return document_->Path(node_, at_); }
 
 void JsonCursor::Fail(const std::string& what) const { throw ReadError(Path(), what); }
 
@@ -107,24 +107,39 @@ void JsonCursor::ExpectObject() const {
     if (!IsObject()) FailExpected("an object");
 }
 
+template <class Visit>
+void JsonCursor::VisitMembers(Visit visit) const {
+    ExpectObject();
+    const std::uint32_t count = document_->Count(node_);
+    if (document_->IsPacked(node_)) {
+        JsonDocument::TextMember members[JsonDocument::kMaxPacked];
+        document_->TextMembers(node_, members);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            if (visit(members[i].rawKey, JsonCursor(*document_, node_, members[i].at))) return;
+        }
+        return;
+    }
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const JsonNode member = document_->Child(node_, i);
+        if (visit(document_->RawKey(member), JsonCursor(*document_, member, JsonDocument::kWhole))) return;
+    }
+}
+
 void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed) const { ExpectKeys(allowed, nullptr); }
 
 void JsonCursor::ExpectKeys(std::initializer_list<std::string_view> allowed, std::optional<JsonCursor>* found) const {
     if (keyListRecorder) keyListRecorder(Path(), allowed);
-    ExpectObject();
-    const std::uint32_t count = document_->Count(node_);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const JsonNode member = document_->Child(node_, i);
-        const std::string_view raw = document_->RawKey(member);
-        auto at = raw.find('\\') == std::string_view::npos ? std::find(allowed.begin(), allowed.end(), raw)
-                                                            : allowed.end();
+    VisitMembers([&](std::string_view raw, const JsonCursor& value) {
+        // An allowed key holds no escape, so a raw key found among them is that key.
+        auto at = std::find(allowed.begin(), allowed.end(), raw);
         if (at == allowed.end()) {
-            const std::string key = document_->Key(member);
+            const std::string key = UnescapeKey(raw);
             at = std::find(allowed.begin(), allowed.end(), key);
             if (at == allowed.end()) Fail("unknown key " + Quoted(key));
         }
-        if (found) found[at - allowed.begin()] = JsonCursor(*document_, member, JsonDocument::kWhole);
-    }
+        if (found) found[at - allowed.begin()] = value;
+        return false;
+    });
 }
 
 bool JsonCursor::Has(std::string_view key) const { return Find(key).has_value(); }
@@ -136,31 +151,27 @@ JsonCursor JsonCursor::Key(std::string_view key) const {
 }
 
 std::optional<JsonCursor> JsonCursor::Find(std::string_view key) const {
-    ExpectObject();
-    const std::uint32_t count = document_->Count(node_);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const JsonNode member = document_->Child(node_, i);
-        const std::string_view raw = document_->RawKey(member);
-        const bool same = raw.find('\\') == std::string_view::npos ? raw == key : document_->Key(member) == key;
-        if (same) return JsonCursor(*document_, member, JsonDocument::kWhole);
-    }
-    return std::nullopt;
+    std::optional<JsonCursor> found;
+    VisitMembers([&](std::string_view raw, const JsonCursor& value) {
+        const bool same = raw.find('\\') == std::string_view::npos ? raw == key : UnescapeKey(raw) == key;
+        if (same) found = value;
+        return same;
+    });
+    return found;
 }
 
 std::vector<std::pair<std::string, JsonCursor>> JsonCursor::Members() const {
-    ExpectObject();
     std::vector<std::pair<std::string, JsonCursor>> members;
-    const std::uint32_t count = document_->Count(node_);
-    for (std::uint32_t i = 0; i < count; ++i) {
-        const JsonNode member = document_->Child(node_, i);
-        members.emplace_back(document_->Key(member), JsonCursor(*document_, member, JsonDocument::kWhole));
-    }
+    VisitMembers([&](std::string_view raw, const JsonCursor& value) {
+        members.emplace_back(UnescapeKey(raw), value);
+        return false;
+    });
     return members;
 }
 
 std::size_t JsonCursor::Size() const {
     if (!IsArray()) FailExpected("an array");
-    return document_->Count(node_);
+    return document_->Count(node_, at_);
 }
 
 void JsonCursor::ExpectSize(std::size_t count) const {
@@ -172,7 +183,7 @@ void JsonCursor::ExpectSize(std::size_t count) const {
 
 JsonCursor JsonCursor::Element(std::size_t i) const {
     const auto index = static_cast<std::uint32_t>(i);
-    if (document_->IsPacked(node_)) return JsonCursor(*document_, node_, index);
+    if (document_->InText(node_, at_)) return JsonCursor(*document_, node_, document_->ElementAt(node_, at_, index));
     return JsonCursor(*document_, document_->Child(node_, index), JsonDocument::kWhole);
 }
 
@@ -231,13 +242,15 @@ std::uint32_t JsonCursor::Index(std::size_t count, std::string_view what) const 
     return static_cast<std::uint32_t>(Magnitude(token));
 }
 
+bool JsonCursor::TextTriple(std::string_view* tokens) const {
+    return IsArray() && document_->InText(node_, at_) && document_->PackedTokens(node_, at_, tokens, 3) == 3;
+}
+
 std::array<std::uint32_t, 3> JsonCursor::IndexTriple(std::size_t count, std::string_view what) const {
-    ExpectSize(3);
     // A face's corners are read by the million: one pass over the three
     // tokens, and the element by element reads only to report a fault.
-    if (document_->IsPacked(node_)) {
-        std::string_view tokens[3];
-        document_->PackedTokens(node_, tokens, 3);
+    std::string_view tokens[3];
+    if (TextTriple(tokens)) {
         std::array<std::uint32_t, 3> corners{};
         bool valid = true;
         for (int i = 0; i < 3 && valid; ++i) {
@@ -248,6 +261,7 @@ std::array<std::uint32_t, 3> JsonCursor::IndexTriple(std::size_t count, std::str
         }
         if (valid) return corners;
     }
+    ExpectSize(3);
     // Braces keep the elements' order, so the first bad index is the one reported.
     return {Element(0).Index(count, what), Element(1).Index(count, what), Element(2).Index(count, what)};
 }
@@ -265,12 +279,10 @@ std::string JsonCursor::Text() const {
 }
 
 Point3 JsonCursor::Vector() const {
-    ExpectSize(3);
     // Vertices are read by the million: one pass over the three tokens, and
     // the element by element reads only to report a fault.
-    if (document_->IsPacked(node_)) {
-        std::string_view tokens[3];
-        document_->PackedTokens(node_, tokens, 3);
+    std::string_view tokens[3];
+    if (TextTriple(tokens)) {
         float xyz[3];
         bool valid = true;
         for (int i = 0; i < 3 && valid; ++i) {
@@ -281,6 +293,7 @@ Point3 JsonCursor::Vector() const {
         }
         if (valid) return Point3{xyz[0], xyz[1], xyz[2]};
     }
+    ExpectSize(3);
     return Point3{Element(0).Number(), Element(1).Number(), Element(2).Number()};
 }
 

@@ -84,23 +84,30 @@ public:
     std::int64_t Integer(std::string_view key, std::int64_t min, std::int64_t max, std::int64_t fallback) const;
 
 private:
-    JsonCursor(const JsonDocument& document, JsonNode node, std::uint32_t element)
-        : document_(&document), node_(node), element_(element) {}
+    JsonCursor(const JsonDocument& document, JsonNode node, std::uint32_t at)
+        : document_(&document), node_(node), at_(at) {}
 
-    JsonKind Kind() const { return document_->Kind(node_, element_); }
-    std::string_view Token() const { return document_->Token(node_, element_); }
+    JsonKind Kind() const { return document_->Kind(node_, at_); }
+    std::string_view Token() const { return document_->Token(node_, at_); }
     // The kind of the scalar whose token is given, without finding it again.
     JsonKind ScalarKind(std::string_view token) const {
-        return element_ == JsonDocument::kWhole ? Kind() : NumberKind(token);
+        return at_ == JsonDocument::kWhole ? Kind() : TokenKind(token);
     }
     void ExpectObject() const;
+    // The tokens of an array of three numbers kept in the text; false for
+    // any other value.
+    bool TextTriple(std::string_view* tokens) const;
+    // Calls visit(raw key, value) for each member in file order until it
+    // returns true; fails unless this is an object.
+    template <class Visit>
+    void VisitMembers(Visit visit) const;
     // The value of a number token, with any integer exact.
     double Double() const;
     std::string Describe() const;
 
     const JsonDocument* document_;
     JsonNode node_;
-    std::uint32_t element_;  // JsonDocument::kWhole, or an element of a packed array
+    std::uint32_t at_;  // JsonDocument::kWhole, or the offset of a value kept in the node's text
 };
 
 }  // namespace scenefile

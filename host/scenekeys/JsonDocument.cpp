@@ -4,6 +4,7 @@
 #include "host/scenekeys/ReadError.h"
 
 #include <sys/mman.h>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <deque>
@@ -14,8 +15,6 @@
 namespace scenefile {
 namespace {
 
-// Short arrays of plain numbers keep their elements in the text.
-constexpr std::uint32_t kMaxPacked = 16;
 // Beyond this many members an object's keys are checked through a hash set.
 constexpr std::size_t kLinearKeys = 16;
 
@@ -89,6 +88,13 @@ std::uint32_t Hex4(const char* p) {
     return value;
 }
 
+// The bytes that end a number or a literal.
+constexpr std::array<bool, 256> kEndsToken = [] {
+    std::array<bool, 256> ends{};
+    for (const char c : {' ', '\n', '\r', '\t', ',', ']', '}', ':'}) ends[static_cast<unsigned char>(c)] = true;
+    return ends;
+}();
+
 // The end of the token that starts at p: a string with its quotes, a
 // number or a literal. The parser has checked the text.
 const char* TokenEnd(const char* p, const char* end) {
@@ -98,13 +104,29 @@ const char* TokenEnd(const char* p, const char* end) {
         }
         return p + 1;
     }
-    while (p < end && !IsSpace(*p) && *p != ',' && *p != ']' && *p != '}' && *p != ':') ++p;
+    while (p < end && !kEndsToken[static_cast<unsigned char>(*p)]) ++p;
     return p;
 }
 
 const char* SkipSpace(const char* p, const char* end) {
     while (p < end && IsSpace(*p)) ++p;
     return p;
+}
+
+// The count of a packed array's numbers; the parser has checked the text.
+std::uint32_t PackedCount(const char* open) {
+    const char* p = open + 1;
+    while (IsSpace(*p)) ++p;
+    if (*p == ']') return 0;
+    std::uint32_t count = 1;
+    for (; *p != ']'; ++p) count += *p == ',' ? 1 : 0;
+    return count;
+}
+
+// Just past the packed array that starts at open.
+const char* PackedEnd(const char* open) {
+    while (*open != ']') ++open;
+    return open + 1;
 }
 
 }  // namespace
@@ -115,13 +137,26 @@ JsonKind NumberKind(std::string_view token) {
         if (c == '.' || c == 'e' || c == 'E') return JsonKind::Float;
         if (c == '-') negative = true;
     }
-    // Integers beyond 64 bits are read as floating-point numbers.
+    // Up to 18 digits fit 64 bits with or without a sign; integers beyond 64
+    // bits are read as floating-point numbers.
+    if (token.size() - (negative ? 1 : 0) <= 18) return negative ? JsonKind::Negative : JsonKind::Unsigned;
     std::uint64_t magnitude = 0;
     const char* first = token.data() + (negative ? 1 : 0);
     const auto [end, error] = std::from_chars(first, token.data() + token.size(), magnitude);
     if (error != std::errc() || end != token.data() + token.size()) return JsonKind::Float;
     if (negative) return magnitude <= std::uint64_t{1} << 63 ? JsonKind::Negative : JsonKind::Float;
     return JsonKind::Unsigned;
+}
+
+JsonKind TokenKind(std::string_view token) {
+    if (token.empty()) return JsonKind::Array;
+    switch (token[0]) {
+        case '"': return JsonKind::String;
+        case 't': return JsonKind::True;
+        case 'f': return JsonKind::False;
+        case 'n': return JsonKind::Null;
+        default: return NumberKind(token);
+    }
 }
 
 std::string Unescape(std::string_view token) {
@@ -224,26 +259,82 @@ private:
 
     std::uint32_t Offset(const char* at) const { return static_cast<std::uint32_t>(at - begin_); }
 
+    // A scalar's slot; a member's also keeps how far its value stands from
+    // its key, when that fits.
+    JsonNode AddScalar(std::uint32_t offset, JsonKind kind, bool member, std::uint32_t delta) {
+        return AddSlot(offset, kind, member, delta <= kCountMask ? delta : 0);
+    }
+
+    // The info of an array or object whose values stay in the text.
+    static std::uint32_t PackedInfo(std::uint32_t delta, std::uint32_t count) {
+        const std::uint32_t packedDelta = delta <= (kCountMask >> kPackedCountBits) ? delta : 0;
+        return kPackedBit | packedDelta << kPackedCountBits | count;
+    }
+
+    JsonNode AddPacked(std::uint32_t offset, JsonKind kind, bool member, std::uint32_t delta, std::uint32_t count) {
+        return AddSlot(offset, kind, member, PackedInfo(delta, count));
+    }
+
     // keyOffset is the member's key, or UINT32_MAX for an array element or
     // the document.
     JsonNode ParseValue(std::uint32_t keyOffset) {
         const bool member = keyOffset != UINT32_MAX;
         const std::uint32_t offset = member ? keyOffset : Offset(p_);
         const std::uint32_t delta = Offset(p_) - offset;
-        const std::uint32_t scalarDelta = delta <= kCountMask ? delta : 0;
         if (p_ == end_) FailUnexpected("a value");
+        if (*p_ == '{') return ParseObject(offset, member, delta);
+        if (*p_ == '[') return ParseArray(offset, member, delta);
+        return AddScalar(offset, ScanScalar(), member, delta);
+    }
+
+    // A string, number or literal; returns its kind.
+    JsonKind ScanScalar() {
         switch (*p_) {
-            case '{': return ParseObject(offset, member, delta);
-            case '[': return ParseArray(offset, member, delta);
-            case '"': ScanString(); return AddSlot(offset, JsonKind::String, member, scalarDelta);
-            case 't': ScanLiteral("true"); return AddSlot(offset, JsonKind::True, member, scalarDelta);
-            case 'f': ScanLiteral("false"); return AddSlot(offset, JsonKind::False, member, scalarDelta);
-            case 'n': ScanLiteral("null"); return AddSlot(offset, JsonKind::Null, member, scalarDelta);
-            default: {
+            case '"': ScanString(); return JsonKind::String;
+            case 't': ScanLiteral("true"); return JsonKind::True;
+            case 'f': ScanLiteral("false"); return JsonKind::False;
+            case 'n': ScanLiteral("null"); return JsonKind::Null;
+            default:
                 if (*p_ != '-' && !IsDigit(*p_)) FailUnexpected("a value");
-                return AddSlot(offset, ScanNumber(), member, scalarDelta);
-            }
+                return ScanNumber();
         }
+    }
+
+    // Scans an array of at most kMaxPacked plain numbers and returns their
+    // count; for any other array returns UINT32_MAX with p_ back at its
+    // start, to be read value by value (which reports any fault).
+    std::uint32_t ScanPackedNumbers() {
+        const char* start = p_;
+        p_ = SkipSpace(p_ + 1, end_);
+        if (p_ < end_ && *p_ == ']') {
+            ++p_;
+            return 0;
+        }
+        for (std::uint32_t count = 1; count <= kMaxPacked && p_ < end_ && (*p_ == '-' || IsDigit(*p_)); ++count) {
+            ScanNumber();
+            p_ = SkipSpace(p_, end_);
+            if (p_ < end_ && *p_ == ']') {
+                ++p_;
+                return count;
+            }
+            if (p_ == end_ || *p_ != ',') break;
+            p_ = SkipSpace(p_ + 1, end_);
+        }
+        p_ = start;
+        return UINT32_MAX;
+    }
+
+    // A member value that a packed object keeps in its text: a scalar or a
+    // packed array. Returns false, with p_ unmoved, for any other value.
+    bool ScanTextValue() {
+        if (p_ == end_) FailUnexpected("a value");
+        if (*p_ == '{') return false;
+        if (*p_ == '[') {
+            CheckDepth();
+            return ScanPackedNumbers() != UINT32_MAX;
+        }
+        ScanScalar();
+        return true;
     }
 
     void CheckDepth() const {
@@ -293,64 +384,39 @@ private:
         return false;
     }
 
+    // Most arrays are a point, a colour or a face's corners: a single slot
+    // for the array, its numbers found in the text when read.
     JsonNode ParseArray(std::uint32_t offset, bool member, std::uint32_t delta) {
-        const std::uint32_t packedDelta = delta <= (kCountMask >> kPackedCountBits) ? delta : 0;
-        const JsonNode node = AddSlot(offset, JsonKind::Array, member, packedDelta << kPackedCountBits);
-        // Most arrays hold plain numbers only: they are entered (for the
-        // paths of errors inside them) when another value comes.
         CheckDepth();
-        ++p_;
-        p_ = SkipSpace(p_, end_);
-        bool packed = true;
-        std::uint32_t numbers[kMaxPacked];
+        const std::uint32_t packed = ScanPackedNumbers();
+        if (packed != UINT32_MAX) return AddPacked(offset, JsonKind::Array, member, delta, packed);
+        const JsonNode node = AddSlot(offset, JsonKind::Array, member, 0);
+        if (member) doc_.slots_.Push(Slot{0, delta});
+        Enter(false);
+        p_ = SkipSpace(p_ + 1, end_);
         std::uint32_t count = 0;
-        if (p_ < end_ && *p_ == ']') {
-            ++p_;
-        } else {
-            for (;;) {
-                CheckCount(count);
-                if (packed && count < kMaxPacked && p_ < end_ && (*p_ == '-' || IsDigit(*p_))) {
-                    numbers[count] = Offset(p_);
-                    ScanNumber();
-                } else {
-                    if (packed) Unpack(node, member, numbers, count, delta);
-                    packed = false;
-                    open_.back().index = count;
-                    scratch_.push_back(ParseValue(UINT32_MAX));
-                }
-                ++count;
-                if (!NextElement(']')) break;
-            }
+        for (;;) {
+            CheckCount(count);
+            open_.back().index = count;
+            scratch_.push_back(ParseValue(UINT32_MAX));
+            ++count;
+            if (!NextElement(']')) break;
         }
-        if (packed) {
-            doc_.slots_[node].info |= kPackedBit | count;
-        } else {
-            CloseContainer(node, count);
-            open_.pop_back();
-        }
+        CloseContainer(node, count);
+        open_.pop_back();
         return node;
     }
 
-    // The array holds more than plain numbers after all: its elements so far
-    // become nodes, after its run slot.
-    void Unpack(JsonNode node, bool member, const std::uint32_t* numbers, std::uint32_t count, std::uint32_t delta) {
-        Enter(false);
-        doc_.slots_[node].info &= ~kCountMask;
-        if (member) doc_.slots_.Push(Slot{0, delta});
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const char* start = begin_ + numbers[i];
-            const std::string_view token(start, static_cast<std::size_t>(TokenEnd(start, end_) - start));
-            scratch_.push_back(AddSlot(numbers[i], NumberKind(token), false, 0));
-        }
-    }
-
+    // An object of scalars and packed arrays (a face, a transform) is a
+    // single slot too, its members found in the text when read; at the
+    // first member that needs slots of its own, the members so far get theirs.
     JsonNode ParseObject(std::uint32_t offset, bool member, std::uint32_t delta) {
         const JsonNode node = AddSlot(offset, JsonKind::Object, member, 0);
-        if (member) doc_.slots_.Push(Slot{0, delta});
         Enter(true);
-        ++p_;
-        p_ = SkipSpace(p_, end_);
+        p_ = SkipSpace(p_ + 1, end_);
         std::uint32_t count = 0;
+        bool packed = true;
+        std::uint32_t textKeys[kMaxPacked];
         std::unordered_set<std::string_view> manyKeys;
         if (p_ < end_ && *p_ == '}') {
             ++p_;
@@ -366,15 +432,42 @@ private:
                 p_ = SkipSpace(p_, end_);
                 if (p_ == end_ || *p_ != ':') FailUnexpected("':'");
                 p_ = SkipSpace(p_ + 1, end_);
-                scratch_.push_back(ParseValue(Offset(keyStart)));
+                if (packed && count < kMaxPacked && ScanTextValue()) {
+                    textKeys[count] = Offset(keyStart);
+                } else {
+                    if (packed) Unpack(member, delta, textKeys, count);
+                    packed = false;
+                    scratch_.push_back(ParseValue(Offset(keyStart)));
+                }
                 ++count;
                 if (!NextElement('}')) break;
             }
         }
-        CloseContainer(node, count);
+        if (packed) {
+            doc_.slots_[node].info |= PackedInfo(delta, count);
+        } else {
+            CloseContainer(node, count);
+        }
         keys_.resize(open_.back().keysMark);
         open_.pop_back();
         return node;
+    }
+
+    // Gives the members an object kept in the text so far their slots, after
+    // its run slot.
+    void Unpack(bool member, std::uint32_t delta, const std::uint32_t* keys, std::uint32_t count) {
+        if (member) doc_.slots_.Push(Slot{0, delta});
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const char* value = SkipSpace(SkipSpace(TokenEnd(begin_ + keys[i], end_), end_) + 1, end_);
+            const std::uint32_t valueDelta = Offset(value) - keys[i];
+            if (*value == '[') {
+                scratch_.push_back(AddPacked(keys[i], JsonKind::Array, true, valueDelta, PackedCount(value)));
+            } else {
+                const JsonKind kind =
+                    TokenKind(std::string_view(value, static_cast<std::size_t>(TokenEnd(value, end_) - value)));
+                scratch_.push_back(AddScalar(keys[i], kind, true, valueDelta));
+            }
+        }
     }
 
     // A key may stand once in an object; keys are compared unescaped.
@@ -418,29 +511,21 @@ private:
     // Returns the kind the number is read as.
     JsonKind ScanNumber() {
         const char* start = p_;
-        const bool negative = *p_ == '-';
-        if (negative) ++p_;
+        if (*p_ == '-') ++p_;
         if (p_ < end_ && *p_ == '0') {
             ++p_;
         } else {
             ScanDigits();
         }
-        // Up to 18 digits fit 64 bits with or without a sign.
-        const bool shortInteger = p_ - start - (negative ? 1 : 0) <= 18;
-        bool integer = true;
         if (p_ < end_ && *p_ == '.') {
             ++p_;
             ScanDigits();
-            integer = false;
         }
         if (p_ < end_ && (*p_ == 'e' || *p_ == 'E')) {
             ++p_;
             if (p_ < end_ && (*p_ == '+' || *p_ == '-')) ++p_;
             ScanDigits();
-            integer = false;
         }
-        if (!integer) return JsonKind::Float;
-        if (shortInteger) return negative ? JsonKind::Negative : JsonKind::Unsigned;
         return NumberKind(std::string_view(start, static_cast<std::size_t>(p_ - start)));
     }
 
@@ -524,11 +609,9 @@ JsonDocument::~JsonDocument() = default;
 
 std::uint32_t JsonDocument::ValueDelta(JsonNode node) const {
     const std::uint32_t low = slots_[node].info & kCountMask;
-    switch (Kind(node, kWhole)) {
-        case JsonKind::Array: return IsPacked(node) ? low >> kPackedCountBits : slots_[node + 1].info;
-        case JsonKind::Object: return slots_[node + 1].info;
-        default: return low;
-    }
+    const JsonKind kind = Kind(node, kWhole);
+    if (kind != JsonKind::Array && kind != JsonKind::Object) return low;
+    return IsPacked(node) ? low >> kPackedCountBits : slots_[node + 1].info;
 }
 
 std::uint32_t JsonDocument::ValueOffset(JsonNode node) const {
@@ -540,30 +623,54 @@ std::uint32_t JsonDocument::ValueOffset(JsonNode node) const {
     return static_cast<std::uint32_t>(SkipSpace(p + 1, end) - text_.data());  // past the colon
 }
 
-std::uint32_t JsonDocument::ElementOffset(JsonNode node, std::uint32_t element) const {
+std::uint32_t JsonDocument::Count(JsonNode node, std::uint32_t at) const {
+    return at == kWhole ? Count(node) : PackedCount(text_.data() + at);
+}
+
+std::uint32_t JsonDocument::ElementAt(JsonNode node, std::uint32_t at, std::uint32_t i) const {
     const char* end = text_.data() + text_.size();
-    const char* p = SkipSpace(text_.data() + ValueOffset(node) + 1, end);
-    for (std::uint32_t i = 0; i < element; ++i) p = SkipSpace(SkipSpace(TokenEnd(p, end), end) + 1, end);
+    const char* p = SkipSpace(text_.data() + ValueStart(node, at) + 1, end);
+    for (std::uint32_t skipped = 0; skipped < i; ++skipped) p = SkipSpace(SkipSpace(TokenEnd(p, end), end) + 1, end);
     return static_cast<std::uint32_t>(p - text_.data());
 }
 
-std::string_view JsonDocument::Token(JsonNode node, std::uint32_t element) const {
-    if (element == kWhole) {
+std::string_view JsonDocument::Token(JsonNode node, std::uint32_t at) const {
+    if (at == kWhole) {
         const JsonKind kind = Kind(node, kWhole);
         if (kind == JsonKind::Array || kind == JsonKind::Object) return {};
+        at = ValueOffset(node);
     }
-    const std::uint32_t offset = element == kWhole ? ValueOffset(node) : ElementOffset(node, element);
-    const char* start = text_.data() + offset;
+    const char* start = text_.data() + at;
+    if (*start == '[') return {};
     return std::string_view(start, static_cast<std::size_t>(TokenEnd(start, text_.data() + text_.size()) - start));
 }
 
-void JsonDocument::PackedTokens(JsonNode node, std::string_view* tokens, std::uint32_t count) const {
+std::uint32_t JsonDocument::PackedTokens(JsonNode node, std::uint32_t at, std::string_view* tokens,
+                                         std::uint32_t most) const {
+    const char* end = text_.data() + text_.size();
+    const char* p = SkipSpace(text_.data() + ValueStart(node, at) + 1, end);
+    std::uint32_t count = 0;
+    while (*p != ']') {
+        const char* tokenEnd = TokenEnd(p, end);
+        if (count < most) tokens[count] = std::string_view(p, static_cast<std::size_t>(tokenEnd - p));
+        ++count;
+        p = SkipSpace(tokenEnd, end);
+        if (*p == ',') p = SkipSpace(p + 1, end);
+    }
+    return count;
+}
+
+void JsonDocument::TextMembers(JsonNode node, TextMember* members) const {
     const char* end = text_.data() + text_.size();
     const char* p = SkipSpace(text_.data() + ValueOffset(node) + 1, end);
+    const std::uint32_t count = Count(node);
     for (std::uint32_t i = 0; i < count; ++i) {
-        const char* tokenEnd = TokenEnd(p, end);
-        tokens[i] = std::string_view(p, static_cast<std::size_t>(tokenEnd - p));
-        p = SkipSpace(SkipSpace(tokenEnd, end) + 1, end);
+        const char* keyEnd = TokenEnd(p, end);
+        const char* value = SkipSpace(SkipSpace(keyEnd, end) + 1, end);
+        members[i] = TextMember{std::string_view(p + 1, static_cast<std::size_t>(keyEnd - p - 2)),
+                                static_cast<std::uint32_t>(value - text_.data())};
+        const char* valueEnd = *value == '[' ? PackedEnd(value) : TokenEnd(value, end);
+        p = SkipSpace(SkipSpace(valueEnd, end) + 1, end);
     }
 }
 
@@ -577,31 +684,46 @@ std::string_view JsonDocument::RawKey(JsonNode member) const {
     return std::string_view(start, static_cast<std::size_t>(p - start));
 }
 
-std::string JsonDocument::Key(JsonNode member) const {
-    const std::string_view raw = RawKey(member);
-    if (raw.find('\\') == std::string_view::npos) return std::string(raw);
-    return Unescape(std::string_view(raw.data() - 1, raw.size() + 2));
-}
+std::string JsonDocument::Key(JsonNode member) const { return UnescapeKey(RawKey(member)); }
 
 // Slots stand in document order, a container before its values, so the way
 // down from the root to a node takes at each container the last value that
-// starts at or before it. Only the path of an error needs this.
-std::string JsonDocument::Path(JsonNode node, std::uint32_t element) const {
+// starts at or before it; a value kept in the text is found by going through
+// its node's text. Only the path of an error needs this.
+std::string JsonDocument::Path(JsonNode node, std::uint32_t at) const {
     std::string path;
-    for (JsonNode at = kRoot; at != node;) {
-        std::uint32_t low = 0, high = Count(at);
+    for (JsonNode step = kRoot; step != node;) {
+        std::uint32_t low = 0, high = Count(step);
         while (low < high) {
             const std::uint32_t middle = low + (high - low) / 2;
-            if (Child(at, middle) <= node) {
+            if (Child(step, middle) <= node) {
                 low = middle + 1;
             } else {
                 high = middle;
             }
         }
-        at = Child(at, low - 1);
-        path = (slots_[at].info & kMemberBit) != 0 ? KeyPath(path, Key(at)) : IndexPath(path, low - 1);
+        step = Child(step, low - 1);
+        path = (slots_[step].info & kMemberBit) != 0 ? KeyPath(path, Key(step)) : IndexPath(path, low - 1);
     }
-    return element == kWhole ? path : IndexPath(path, element);
+    if (at == kWhole) return path;
+    std::uint32_t array = ValueOffset(node);
+    if (Kind(node, kWhole) == JsonKind::Object) {
+        TextMember members[kMaxPacked];
+        TextMembers(node, members);
+        std::uint32_t i = Count(node) - 1;
+        while (members[i].at > at) --i;
+        path = KeyPath(path, UnescapeKey(members[i].rawKey));
+        if (members[i].at == at) return path;
+        array = members[i].at;
+    }
+    std::uint32_t index = 0;
+    while (ElementAt(node, array, index) != at) ++index;
+    return IndexPath(path, index);
+}
+
+std::string UnescapeKey(std::string_view raw) {
+    if (raw.find('\\') == std::string_view::npos) return std::string(raw);
+    return Unescape(std::string_view(raw.data() - 1, raw.size() + 2));
 }
 
 }  // namespace scenefile

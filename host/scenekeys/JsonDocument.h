@@ -4,8 +4,9 @@
 // Values stay in the text and are converted when a reader asks for them, so
 // a scene of millions of numbers costs a few bytes per array, not per
 // number, on top of the text: a short array of plain numbers ([x, y, z], a
-// face's corners) is one entry whose elements are found in the text. The
-// text must outlive the document.
+// face's corners) is one entry whose elements are found in the text, and so
+// is a small object of such arrays and scalars (a face with its material and
+// smoothing). The text must outlive the document.
 
 #include <cstddef>
 #include <cstdint>
@@ -50,7 +51,9 @@ class JsonDocument {
 public:
     static constexpr int kMaxDepth = 1000;
     static constexpr JsonNode kRoot = 0;
-    // Marks a node itself rather than one of its packed elements.
+    // The most values a packed node keeps in its text.
+    static constexpr std::uint32_t kMaxPacked = 16;
+    // Marks a node itself rather than a value kept in its text.
     static constexpr std::uint32_t kWhole = UINT32_MAX;
 
     // Throws SyntaxError for text that is no JSON, ReadError for a repeated
@@ -63,25 +66,42 @@ public:
     std::string_view Text() const { return text_; }
     BoolForm Bools() const { return bools_; }
 
-    // A value is a node, or element `element` of a node's packed elements.
-    JsonKind Kind(JsonNode node, std::uint32_t element) const;
+    // A value is a node (at is kWhole), or one that a packed node keeps in
+    // its text, at that offset: an element of a packed array, a member of a
+    // packed object, or an element of a packed array in a packed object.
+    JsonKind Kind(JsonNode node, std::uint32_t at) const;
     // Elements of an array, members of an object.
     std::uint32_t Count(JsonNode node) const;
-    // The node holding element i of an array or member i of an object;
-    // kWhole (with the element in packed) when the array keeps its elements
-    // packed.
-    JsonNode Child(JsonNode node, std::uint32_t i) const;
+    std::uint32_t Count(JsonNode node, std::uint32_t at) const;
+    // Packed: the node keeps its values in its text (arrays of up to
+    // kMaxPacked plain numbers, objects of up to kMaxPacked such arrays and
+    // scalars).
     bool IsPacked(JsonNode node) const;
+    // Whether the value's elements or members are kept in the text.
+    bool InText(JsonNode node, std::uint32_t at) const { return at != kWhole || IsPacked(node); }
+    // The node holding element i of an array or member i of an object that
+    // is not packed.
+    JsonNode Child(JsonNode node, std::uint32_t i) const;
+    // The offset of element i of an array kept in the text.
+    std::uint32_t ElementAt(JsonNode node, std::uint32_t at, std::uint32_t i) const;
+    // The tokens of the first `most` elements of an array kept in the text,
+    // and the count of its elements, in one pass.
+    std::uint32_t PackedTokens(JsonNode node, std::uint32_t at, std::string_view* tokens, std::uint32_t most) const;
+    // The members of a packed object: raw key (the text between its quotes)
+    // and the offset of the value; members holds Count(node) of them.
+    struct TextMember {
+        std::string_view rawKey;
+        std::uint32_t at;
+    };
+    void TextMembers(JsonNode node, TextMember* members) const;
     // The text of a scalar: numbers as written, strings with their quotes;
     // empty for a container.
-    std::string_view Token(JsonNode node, std::uint32_t element) const;
-    // The tokens of the first count elements of a packed array, in one pass.
-    void PackedTokens(JsonNode node, std::string_view* tokens, std::uint32_t count) const;
-    // A member's key, unescaped; its raw text between the quotes.
+    std::string_view Token(JsonNode node, std::uint32_t at) const;
+    // A member node's key, unescaped; its raw text between the quotes.
     std::string Key(JsonNode member) const;
     std::string_view RawKey(JsonNode member) const;
     // The path of a value as error messages show it (see JsonPath.h).
-    std::string Path(JsonNode node, std::uint32_t element) const;
+    std::string Path(JsonNode node, std::uint32_t at) const;
 
 private:
     class Parser;
@@ -137,7 +157,7 @@ private:
 
     std::uint32_t ValueOffset(JsonNode node) const;
     std::uint32_t ValueDelta(JsonNode node) const;
-    std::uint32_t ElementOffset(JsonNode node, std::uint32_t element) const;
+    std::uint32_t ValueStart(JsonNode node, std::uint32_t at) const { return at != kWhole ? at : ValueOffset(node); }
 
     std::string_view text_;
     BoolForm bools_;
@@ -150,10 +170,14 @@ private:
 
 // The kind a number token is read as.
 JsonKind NumberKind(std::string_view token);
+// The kind of a scalar token; an empty token is an array's.
+JsonKind TokenKind(std::string_view token);
+// A raw key (the text between its quotes) unescaped.
+std::string UnescapeKey(std::string_view raw);
 
 // The accessors every read goes through.
-inline JsonKind JsonDocument::Kind(JsonNode node, std::uint32_t element) const {
-    if (element != kWhole) return NumberKind(Token(node, element));
+inline JsonKind JsonDocument::Kind(JsonNode node, std::uint32_t at) const {
+    if (at != kWhole) return TokenKind(Token(node, at));
     return static_cast<JsonKind>(slots_[node].info >> kKindShift);
 }
 
