@@ -88,23 +88,37 @@ std::uint32_t Hex4(const char* p) {
     return value;
 }
 
-// The bytes that end a number or a literal.
-constexpr std::array<bool, 256> kEndsToken = [] {
-    std::array<bool, 256> ends{};
-    for (const char c : {' ', '\n', '\r', '\t', ',', ']', '}', ':'}) ends[static_cast<unsigned char>(c)] = true;
-    return ends;
+// Tables of bytes, so that scanning a token tests each byte once.
+using ByteSet = std::array<bool, 256>;
+constexpr ByteSet Bytes(std::initializer_list<char> members) {
+    ByteSet set{};
+    for (const char c : members) set[static_cast<unsigned char>(c)] = true;
+    return set;
+}
+// What ends a number or a literal.
+constexpr ByteSet kEndsToken = Bytes({' ', '\n', '\r', '\t', ',', ']', '}', ':'});
+// What needs a second look inside a string: its end, an escape.
+constexpr ByteSet kStringMarks = Bytes({'"', '\\'});
+// What the parser checks inside a string: also control and non-ASCII bytes.
+constexpr ByteSet kStringChecks = [] {
+    ByteSet set = Bytes({'"', '\\'});
+    for (int c = 0; c < 256; ++c) set[static_cast<std::size_t>(c)] = set[static_cast<std::size_t>(c)] || c < 0x20 || c >= 0x80;
+    return set;
 }();
+
+bool In(const ByteSet& set, char c) { return set[static_cast<unsigned char>(c)]; }
 
 // The end of the token that starts at p: a string with its quotes, a
 // number or a literal. The parser has checked the text.
 const char* TokenEnd(const char* p, const char* end) {
     if (*p == '"') {
-        for (++p; *p != '"'; ++p) {
-            if (*p == '\\') ++p;
+        for (++p;; ++p) {
+            while (!In(kStringMarks, *p)) ++p;
+            if (*p == '"') return p + 1;
+            ++p;  // the escaped byte
         }
-        return p + 1;
     }
-    while (p < end && !kEndsToken[static_cast<unsigned char>(*p)]) ++p;
+    while (p < end && !In(kEndsToken, *p)) ++p;
     return p;
 }
 
@@ -561,11 +575,7 @@ private:
         ++p_;
         bool escaped = false;
         for (;;) {
-            while (p_ < end_) {
-                const auto c = static_cast<unsigned char>(*p_);
-                if (c == '"' || c == '\\' || c < 0x20 || c >= 0x80) break;
-                ++p_;
-            }
+            while (p_ < end_ && !In(kStringChecks, *p_)) ++p_;
             if (p_ == end_) Fail("the text ends inside a string");
             const auto c = static_cast<unsigned char>(*p_);
             if (c == '"') {
