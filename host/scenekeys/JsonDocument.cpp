@@ -238,12 +238,11 @@ public:
     }
 
 private:
+    // A container being read, as the paths of errors inside it need it.
     struct Open {
         bool object;
-        std::uint32_t index;       // of the element being read
-        std::string_view key;      // of the member being read, raw
-        std::size_t childrenMark;  // where its children start in children_
-        std::size_t keysMark;      // where its keys start in keys_
+        std::uint32_t index;   // of the element being read
+        std::string_view key;  // of the member being read, raw
     };
 
     [[noreturn]] void Fail(const std::string& what) const { FailAt(p_, what); }
@@ -340,34 +339,35 @@ private:
 
     // A member value that a packed object keeps in its text: a scalar or a
     // packed array. Returns false, with p_ unmoved, for any other value.
-    bool ScanTextValue() {
+    bool ScanTextValue(const Open& object) {
         if (p_ == end_) FailUnexpected("a value");
         if (*p_ == '{') return false;
         if (*p_ == '[') {
-            CheckDepth();
+            CheckDepth(&object);
             return ScanPackedNumbers() != UINT32_MAX;
         }
         ScanScalar();
         return true;
     }
 
-    void CheckDepth() const {
-        if (open_.size() >= static_cast<std::size_t>(kMaxDepth)) {
+    // A value inside the open containers, and inside `pending` when given: a
+    // packed object, entered only when a value inside needs its path.
+    void CheckDepth(const Open* pending = nullptr) {
+        if (open_.size() + (pending ? 1 : 0) >= static_cast<std::size_t>(kMaxDepth)) {
+            if (pending) open_.push_back(*pending);
             throw ReadError(OpenPath(), "values nest deeper than " + std::to_string(kMaxDepth) + " levels");
         }
     }
 
     void Enter(bool object) {
         CheckDepth();
-        open_.push_back(Open{object, 0, {}, scratch_.size(), keys_.size()});
+        open_.push_back(Open{object, 0, {}});
     }
 
     // Moves the container's children from the scratch stack into one run,
     // unless they directly follow its run slot (every child but the last a
     // single slot, as in a face object or a list of points).
-    void CloseContainer(JsonNode node, std::uint32_t count) {
-        Open& open = open_.back();
-        const std::size_t first = open.childrenMark;
+    void CloseContainer(JsonNode node, std::uint32_t count, std::size_t first) {
         const JsonNode run = doc_.RunSlot(node);
         const bool adjacent =
             count == 0 || (scratch_[first] == run + 1 && scratch_.back() - scratch_[first] == count - 1);
@@ -408,6 +408,7 @@ private:
         if (member) doc_.slots_.Push(Slot{0, delta});
         Enter(false);
         p_ = SkipSpace(p_ + 1, end_);
+        const std::size_t first = scratch_.size();
         std::uint32_t count = 0;
         for (;;) {
             CheckCount(count);
@@ -416,7 +417,7 @@ private:
             ++count;
             if (!NextElement(']')) break;
         }
-        CloseContainer(node, count);
+        CloseContainer(node, count, first);
         open_.pop_back();
         return node;
     }
@@ -426,8 +427,10 @@ private:
     // first member that needs slots of its own, the members so far get theirs.
     JsonNode ParseObject(std::uint32_t offset, bool member, std::uint32_t delta) {
         const JsonNode node = AddSlot(offset, JsonKind::Object, member, 0);
-        Enter(true);
+        CheckDepth();
         p_ = SkipSpace(p_ + 1, end_);
+        const std::size_t first = scratch_.size();
+        const std::size_t keysMark = keys_.size();
         std::uint32_t count = 0;
         bool packed = true;
         std::uint32_t textKeys[kMaxPacked];
@@ -440,30 +443,37 @@ private:
                 if (p_ == end_ || *p_ != '"') FailUnexpected("a key string");
                 const char* keyStart = p_;
                 const bool escaped = ScanString();
-                const std::string_view key(keyStart + 1, static_cast<std::size_t>(p_ - keyStart - 2));
-                CheckKey(key, escaped, manyKeys);
-                open_.back().key = std::string_view(keyStart, static_cast<std::size_t>(p_ - keyStart));
+                const std::string_view rawKey(keyStart, static_cast<std::size_t>(p_ - keyStart));
+                const std::string_view key = Unescaped(rawKey, escaped);
+                if (Repeated(key, keysMark, manyKeys)) {
+                    if (!packed) open_.pop_back();  // the path is the object's
+                    throw ReadError(OpenPath(), "duplicate key \"" + std::string(key) + "\"");
+                }
                 p_ = SkipSpace(p_, end_);
                 if (p_ == end_ || *p_ != ':') FailUnexpected("':'");
                 p_ = SkipSpace(p_ + 1, end_);
-                if (packed && count < kMaxPacked && ScanTextValue()) {
+                if (packed && count < kMaxPacked && ScanTextValue(Open{true, 0, rawKey})) {
                     textKeys[count] = Offset(keyStart);
                 } else {
-                    if (packed) Unpack(member, delta, textKeys, count);
-                    packed = false;
+                    if (packed) {
+                        Enter(true);
+                        Unpack(member, delta, textKeys, count);
+                        packed = false;
+                    }
+                    open_.back().key = rawKey;
                     scratch_.push_back(ParseValue(Offset(keyStart)));
                 }
                 ++count;
                 if (!NextElement('}')) break;
             }
         }
+        keys_.resize(keysMark);
         if (packed) {
             doc_.slots_[node].info |= PackedInfo(delta, count);
         } else {
-            CloseContainer(node, count);
+            CloseContainer(node, count, first);
+            open_.pop_back();
         }
-        keys_.resize(open_.back().keysMark);
-        open_.pop_back();
         return node;
     }
 
@@ -484,29 +494,25 @@ private:
         }
     }
 
-    // A key may stand once in an object; keys are compared unescaped.
-    void CheckKey(std::string_view raw, bool escaped, std::unordered_set<std::string_view>& manyKeys) {
-        std::string_view key = raw;
-        if (escaped) {
-            escapedKeys_.push_back(Unescape("\"" + std::string(raw) + "\""));
-            key = escapedKeys_.back();
+    // A key (with its quotes) as compared: unescaped.
+    std::string_view Unescaped(std::string_view raw, bool escaped) {
+        if (!escaped) return raw.substr(1, raw.size() - 2);
+        escapedKeys_.push_back(Unescape(raw));
+        return escapedKeys_.back();
+    }
+
+    // A key may stand once in an object: whether key is one of the object's
+    // keys so far (from keysMark on), which it joins.
+    bool Repeated(std::string_view key, std::size_t keysMark, std::unordered_set<std::string_view>& manyKeys) {
+        if (!manyKeys.empty()) return !manyKeys.insert(key).second;
+        for (std::size_t i = keysMark; i < keys_.size(); ++i) {
+            if (keys_[i] == key) return true;
         }
-        const Open& open = open_.back();
-        bool repeated = false;
-        if (!manyKeys.empty()) {
-            repeated = !manyKeys.insert(key).second;
-        } else {
-            for (std::size_t i = open.keysMark; i < keys_.size() && !repeated; ++i) repeated = keys_[i] == key;
-            keys_.push_back(key);
-            if (keys_.size() - open.keysMark > kLinearKeys) {
-                manyKeys.insert(keys_.begin() + static_cast<std::ptrdiff_t>(open.keysMark), keys_.end());
-            }
+        keys_.push_back(key);
+        if (keys_.size() - keysMark > kLinearKeys) {
+            manyKeys.insert(keys_.begin() + static_cast<std::ptrdiff_t>(keysMark), keys_.end());
         }
-        if (repeated) {
-            const std::string shown(key);
-            open_.pop_back();  // the path is the object's
-            throw ReadError(OpenPath(), "duplicate key \"" + shown + "\"");
-        }
+        return false;
     }
 
     void ScanLiteral(const char* literal) {
