@@ -222,8 +222,9 @@ std::int64_t JsonCursor::Integer(std::int64_t min, std::int64_t max) const {
     // Non-negative integers may exceed int64.
     const std::uint64_t magnitude = Magnitude(token);
     const bool tooLarge = kind == JsonKind::Unsigned && magnitude > static_cast<std::uint64_t>(max);
-    const std::int64_t value =
-        tooLarge ? max : kind == JsonKind::Unsigned ? static_cast<std::int64_t>(magnitude) : SignedValue(token, kind);
+    const std::int64_t value = tooLarge                     ? max
+                               : kind == JsonKind::Unsigned ? static_cast<std::int64_t>(magnitude)
+                                                            : SignedValue(token, kind);
     if (tooLarge || value < min || value > max) {
         Fail(Dump(token, kind) + " is out of range " + std::to_string(min) + ".." + std::to_string(max));
     }

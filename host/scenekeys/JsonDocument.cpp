@@ -102,7 +102,8 @@ constexpr ByteSet kStringMarks = Bytes({'"', '\\'});
 // What the parser checks inside a string: also control and non-ASCII bytes.
 constexpr ByteSet kStringChecks = [] {
     ByteSet set = Bytes({'"', '\\'});
-    for (int c = 0; c < 256; ++c) set[static_cast<std::size_t>(c)] = set[static_cast<std::size_t>(c)] || c < 0x20 || c >= 0x80;
+    for (std::size_t c = 0; c < 0x20; ++c) set[c] = true;
+    for (std::size_t c = 0x80; c < set.size(); ++c) set[c] = true;
     return set;
 }();
 

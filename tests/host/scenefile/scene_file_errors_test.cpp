@@ -163,6 +163,11 @@ TEST_F(SceneFileErrors, ValuesOutOfTheirRange) {
               R"(: nodes[0].object.faces[0].smoothing: 4294967296 is out of range 0..4294967295)");
     EXPECT_EQ(Fault(head + R"("faces": [{"v": [0, 0, 0], "edges": [1, 2, 1]}]}}]})"),
               R"(: nodes[0].object.faces[0].edges[1]: 2 is out of range 0..1)");
+    // Keys written with escapes and spaces name the value as the key reads.
+    EXPECT_EQ(Fault(head + R"("faces": [[0, 0, 0], { "\u006dtl" : 70000 , "v" : [ 0 , 0 , 0 ] }]}}]})"),
+              R"(: nodes[0].object.faces[1].mtl: 70000 is out of range 0..65535)");
+    EXPECT_EQ(Fault(head + R"("faces": [{"mtl": 1, "\u0076": [0, 0, 5]}]}}]})"),
+              R"(: nodes[0].object.faces[0].v[2]: index 5 is out of range 0..0 of the vertices)");
     EXPECT_EQ(Fault(head + R"("faces": [[0, 0, 0]], "colors": {"verts": [[1, 1.5, 0]], "faces": [[0, 0, 0]]}}}]})"),
               R"(: nodes[0].object.colors.verts[0][1]: 1.5 is out of range 0..1)");
     for (const char* channel : {"0", "100", "01", "x"}) {
