@@ -113,10 +113,11 @@ bool In(const ByteSet& set, char c) { return set[static_cast<unsigned char>(c)];
 // number or a literal. The parser has checked the text.
 const char* TokenEnd(const char* p, const char* end) {
     if (*p == '"') {
-        for (++p;; ++p) {
+        ++p;
+        for (;;) {
             while (!In(kStringMarks, *p)) ++p;
             if (*p == '"') return p + 1;
-            ++p;  // the escaped byte
+            p += 2;  // a backslash and the byte it escapes
         }
     }
     while (p < end && !In(kEndsToken, *p)) ++p;
