@@ -7,15 +7,29 @@
 
 #include <climits>
 #include <exception>
+#include <string>
 
 namespace gltf {
 namespace {
 
+// Whether an image in a buffer view lies inside its buffer: the library hands
+// the view's bytes over without checking (it has checked both indexes).
+bool InsideItsBuffer(const tinygltf::Image& image, int index, const tinygltf::Model& model, std::string& error) {
+    if (image.bufferView < 0) return true;
+    const tinygltf::BufferView& view = model.bufferViews[static_cast<std::size_t>(image.bufferView)];
+    const std::size_t size = model.buffers[static_cast<std::size_t>(view.buffer)].data.size();
+    if (view.byteOffset <= size && view.byteLength <= size - view.byteOffset && view.byteLength <= INT_MAX) return true;
+    error += "image " + std::to_string(index) + ": its buffer view " + std::to_string(image.bufferView) +
+             " reaches past the end of buffer " + std::to_string(view.buffer) + "\n";
+    return false;
+}
+
 // Keeps the encoded bytes (they are written out or imported as they are) and
 // reads the size from the header; an image of an unknown format has the
 // size 0 x 0, as a bitmap whose file cannot be read.
-bool KeepImageBytes(tinygltf::Image* image, const int, std::string*, std::string*, int, int,
-                    const unsigned char* bytes, int size, void*) {
+bool KeepImageBytes(tinygltf::Image* image, const int index, std::string* error, std::string*, int, int,
+                    const unsigned char* bytes, int size, void* modelBeingRead) {
+    if (!InsideItsBuffer(*image, index, *static_cast<const tinygltf::Model*>(modelBeingRead), *error)) return false;
     image->as_is = true;
     image->image.assign(bytes, bytes + size);
     int width = 0;
@@ -43,7 +57,7 @@ void SplitLines(const std::string& text, std::vector<std::string>& lines) {
 bool LoadGltfModel(const std::string& path, tinygltf::Model& model, std::string& error,
                    std::vector<std::string>& warnings) {
     tinygltf::TinyGLTF loader;
-    loader.SetImageLoader(KeepImageBytes, nullptr);
+    loader.SetImageLoader(KeepImageBytes, &model);
     loader.SetStoreOriginalJSONForExtrasAndExtensions(true);
     std::string libraryError;
     std::string libraryWarning;

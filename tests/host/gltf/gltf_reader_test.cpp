@@ -18,14 +18,17 @@ constexpr double kHalf = 0.70710678118654752;
 
 TEST_F(GltfReader, AxesUnitsAndLightDirections) {
     GltfTestFile file;
-    file.Node({{"name", "Turned"}, {"translation", {1, 2, 3}}, {"rotation", {0, kHalf, 0, kHalf}}, {"scale", {1, 2, 3}}});
+    file.Node(
+        {{"name", "Turned"}, {"translation", {1, 2, 3}}, {"rotation", {0, kHalf, 0, kHalf}}, {"scale", {1, 2, 3}}});
     // The same transform as a column-major matrix: columns R*S*e_j, then t.
     file.Node({{"name", "Matrix"}, {"matrix", {0, 0, -1, 0, 0, 2, 0, 0, 3, 0, 0, 0, 1, 2, 3, 1}}});
     // A spot turned -90 degrees about glTF Y: its cone axis (-Z) points along +X.
     file.Json()["extensions"]["KHR_lights_punctual"]["lights"] = {
         {{"type", "spot"}, {"range", 10}, {"spot", {{"innerConeAngle", 0.25}, {"outerConeAngle", 0.5}}}},
         {{"type", "point"}, {"color", {1, 0.5, 0.25}}, {"intensity", 500}}};
-    file.Node({{"name", "Spot"}, {"rotation", {0, -kHalf, 0, kHalf}}, {"children", {3}},
+    file.Node({{"name", "Spot"},
+               {"rotation", {0, -kHalf, 0, kHalf}},
+               {"children", {3}},
                {"extensions", {{"KHR_lights_punctual", {{"light", 0}}}}}});
     // A child one unit down the spot's cone axis, turned as the spot is.
     file.Json()["nodes"].push_back({{"name", "Lens"}, {"translation", {0, 0, -1}}});
@@ -145,7 +148,8 @@ TEST_F(GltfReader, MaterialsAndImages) {
     GltfTestFile file;
     file.Json()["images"] = {{{"name", "../../x\"y\nz"}, {"uri", GltfTestFile::DataUri(binary.images[0].bytes)}}};
     file.Json()["textures"] = {{{"source", 0}}};
-    file.Json()["materials"] = {{{"alphaMode", "BLEND"}, {"pbrMetallicRoughness", {{"baseColorTexture", {{"index", 0}, {"texCoord", 1}}}}}}};
+    file.Json()["materials"] = {
+        {{"alphaMode", "BLEND"}, {"pbrMetallicRoughness", {{"baseColorTexture", {{"index", 0}, {"texCoord", 1}}}}}}};
     const int positions = file.Floats({0, 0, 0, 1, 0, 0, 0, 1, 0}, "VEC3");
     file.Node({{"mesh", file.Mesh({{"POSITION", positions}}, -1, 0)}});
     const gltf::GltfScene hostile = Read(Write("hostile.gltf", file.Text()));
@@ -167,10 +171,17 @@ TEST_F(GltfReader, ErrorsNameTheFileAndTheNode) {
     file.Node({{"name", "Bad"}, {"mesh", file.Mesh({{"POSITION", positions}}, file.Indices({0, 1, 7}))}});
     EXPECT_EQ(Fault(Write("index.gltf", file.Text())), "node 1 \"Bad\": mesh 1: primitive 0: index 7 names no vertex");
 
+    GltfTestFile image;
+    image.Floats({0, 0, 0}, "VEC3");
+    image.Json()["bufferViews"].push_back({{"buffer", 0}, {"byteOffset", 8}, {"byteLength", 4096}});
+    image.Json()["images"] = {{{"bufferView", 1}, {"mimeType", "image/png"}}};
+    EXPECT_EQ(Fault(Write("image.gltf", image.Text())), "image 0: its buffer view 1 reaches past the end of buffer 0");
+
     GltfTestFile loop;
     loop.Node({{"name", "A"}, {"children", {1}}});
     loop.Json()["nodes"].push_back({{"children", {0}}});
-    EXPECT_EQ(Fault(Write("loop.gltf", loop.Text())), "node 0 \"A\": it is the child of two parents, or its own ancestor");
+    EXPECT_EQ(Fault(Write("loop.gltf", loop.Text())),
+              "node 0 \"A\": it is the child of two parents, or its own ancestor");
 
     gltf::GltfReadOptions options;
     options.animation = "Open";
